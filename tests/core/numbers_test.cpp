@@ -1,0 +1,33 @@
+#include <gtest/gtest.h>
+
+#include <clocale>
+
+#include "util/numbers.h"
+
+namespace zelvik {
+namespace {
+
+TEST(Numbers, ParseLeadingDoubleLikeAtof) {
+  const std::pair<const char*, double> cases[] = {
+      {"7.85", 7.85}, {"  8", 8},     {"7.85+1", 7.85}, {"", 0},        {"abc", 0},  {"12.5kg", 12.5},
+      {"-3", -3},     {"+2.5", 2.5},  {".5", 0.5},      {"1e2", 100},   {"0x10", 16}, {"\t 4x", 4},
+  };
+  for (const auto& [text, value] : cases) EXPECT_DOUBLE_EQ(ParseLeadingDouble(text), value) << text;
+}
+
+TEST(Numbers, FormatFixedIgnoresTheUserLocale) {
+  // A locale with a decimal comma must not leak into results.
+  const char* old = std::setlocale(LC_ALL, nullptr);
+  std::string saved = old ? old : "C";
+  if (std::setlocale(LC_ALL, "de_DE.UTF-8") != nullptr) {
+    EXPECT_EQ(FormatFixed(7.85, 2), "7.85");
+    EXPECT_DOUBLE_EQ(ParseLeadingDouble("7.85"), 7.85);
+  }
+  std::setlocale(LC_ALL, saved.c_str());
+  EXPECT_EQ(FormatFixed(0.5, 0), "0");
+  EXPECT_EQ(FormatFixed(1.5, 0), "2");
+  EXPECT_EQ(FormatFixed(1.0 / 3, 6), "0.333333");
+}
+
+}  // namespace
+}  // namespace zelvik
