@@ -1,0 +1,34 @@
+#!/usr/bin/env bash
+# Configures a clang build with the libFuzzer targets, builds the evaluator fuzzer and
+# runs it. Exits non-zero when the fuzzer finds a crash, a sanitizer report or a hang.
+#   tests/fuzz/run_fuzz.sh [build-dir (default build-fuzz)] [seconds (default 30)]
+set -euo pipefail
+
+root="$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)"
+build="${1:-build-fuzz}"
+case "$build" in /*) ;; *) build="$root/$build" ;; esac
+seconds="${2:-30}"
+
+cmake -S "$root" -B "$build" -G Ninja \
+  -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+  -DCMAKE_C_COMPILER=clang-14 -DCMAKE_CXX_COMPILER=clang++-14 \
+  -DZELVIK_BUILD_FUZZ=ON -DZELVIK_BUILD_UI=OFF -DZELVIK_BUILD_BENCH=OFF
+cmake --build "$build" -j2 --target fuzz_eval
+
+corpus="$build/fuzz/corpus-eval"
+artifacts="$build/fuzz/artifacts/"
+mkdir -p "$corpus" "$artifacts"
+if [ -z "$(ls -A "$corpus")" ]; then
+  i=0
+  for seed in "1200+350" "2x6000" "sqrt(2)*100" "3(2+5)" "-2*3" "pow(2,(-1))" \
+              "mod(-7,3)" "acos(0.5)" "cot(45)" "EXP(1)" "[1+2]*{3}" ".5+5." \
+              "（1+2）×3" "8÷2" "12　00"; do
+    printf '%s' "$seed" >"$corpus/seed$i"
+    i=$((i + 1))
+  done
+fi
+
+exec "$build/tests/fuzz/fuzz_eval" \
+  -max_total_time="$seconds" -max_len=256 -timeout=10 \
+  -dict="$root/tests/fuzz/eval.dict" -artifact_prefix="$artifacts" \
+  -print_final_stats=1 "$corpus"
