@@ -1,0 +1,110 @@
+#include "weight/size_lists.h"
+
+#include <span>
+
+#include "util/numbers.h"
+#include "weight/tables/tables.h"
+
+namespace zelvik {
+
+namespace {
+
+std::span<const SizeEntry> SingleTable(CalcId id) {
+  switch (id) {
+    case CalcId::kHotAngle: return HotAngleTable();
+    case CalcId::kHotChannel: return HotChannelTable();
+    case CalcId::kIBeam: return IBeamTable();
+    case CalcId::kSquareTube: return SquareTubeTable();
+    case CalcId::kWeldedPipe: return WeldedPipeTable();
+    case CalcId::kHexBar: return HexBarTable();
+    case CalcId::kOctBar: return OctBarTable();
+    case CalcId::kRebar: return RebarTable();
+    default: return {};
+  }
+}
+
+std::span<const SizeGroup> GroupTable(CalcId id) {
+  switch (id) {
+    case CalcId::kHTSection: return HTSectionTable();
+    case CalcId::kPlateMesh: return PlateMeshTable();
+    case CalcId::kWireRope: return WireRopeTable();
+    case CalcId::kColdAngle: return ColdAngleTable();
+    case CalcId::kColdChannel: return ColdChannelTable();
+    case CalcId::kColdZ: return ColdZTable();
+    default: return {};
+  }
+}
+
+SizeItem FromEntry(const SizeEntry& e) { return SizeItem{e.name, e.q, 0, e.spec}; }
+
+SizeItem FromRow(const CustomRow& r) {
+  return SizeItem{r.model, ParseLeadingDouble(r.unitWeight), 0, r.spec};
+}
+
+const std::vector<CustomRow>* RowsOf(CalcId id, const CustomRowSet& rows) {
+  int kind = GetCalcInfo(id).customKind;
+  if (kind < 0 || kind >= kCustomKindCount) return nullptr;
+  return &rows[static_cast<size_t>(kind)];
+}
+
+}  // namespace
+
+std::vector<std::string> TypeNames(CalcId id) {
+  std::vector<std::string> names;
+  if (id == CalcId::kFastener) {
+    for (const auto& st : FastenerTable()) names.emplace_back(st.name);
+  } else {
+    for (const auto& g : GroupTable(id)) names.emplace_back(g.type);
+  }
+  return names;
+}
+
+int BuiltInCount(CalcId id) { return static_cast<int>(SingleTable(id).size()); }
+
+std::vector<SizeItem> SizeItems(CalcId id, int type, const CustomRowSet& rows) {
+  std::vector<SizeItem> items;
+  if (id == CalcId::kFastener) {
+    auto standards = FastenerTable();
+    if (type < 0 || type >= static_cast<int>(standards.size())) return items;
+    for (const auto& f : standards[static_cast<size_t>(type)].sizes) items.push_back(SizeItem{f.name, f.r, f.s, ""});
+    return items;
+  }
+  if (GetCalcInfo(id).typeList) {
+    auto groups = GroupTable(id);
+    if (type < 0 || type >= static_cast<int>(groups.size())) return items;
+    for (const auto& e : groups[static_cast<size_t>(type)].sizes) items.push_back(FromEntry(e));
+    return items;
+  }
+  for (const auto& e : SingleTable(id)) items.push_back(FromEntry(e));
+  if (const auto* own = RowsOf(id, rows)) {
+    for (const auto& r : *own) items.push_back(FromRow(r));
+  }
+  return items;
+}
+
+std::optional<SizeItem> LookupSize(CalcId id, int type, int size, const CustomRowSet& rows) {
+  if (size < 0) return std::nullopt;
+  const auto idx = static_cast<size_t>(size);
+  if (id == CalcId::kFastener) {
+    auto standards = FastenerTable();
+    if (type < 0 || type >= static_cast<int>(standards.size())) return std::nullopt;
+    auto sizes = standards[static_cast<size_t>(type)].sizes;
+    if (idx >= sizes.size()) return std::nullopt;
+    return SizeItem{sizes[idx].name, sizes[idx].r, sizes[idx].s, ""};
+  }
+  if (GetCalcInfo(id).typeList) {
+    auto groups = GroupTable(id);
+    if (type < 0 || type >= static_cast<int>(groups.size())) return std::nullopt;
+    auto sizes = groups[static_cast<size_t>(type)].sizes;
+    if (idx >= sizes.size()) return std::nullopt;
+    return FromEntry(sizes[idx]);
+  }
+  auto table = SingleTable(id);
+  if (idx < table.size()) return FromEntry(table[idx]);
+  const auto* own = RowsOf(id, rows);
+  const size_t row = idx - table.size();
+  if (own == nullptr || row >= own->size()) return std::nullopt;
+  return FromRow((*own)[row]);
+}
+
+}  // namespace zelvik
