@@ -1,0 +1,17 @@
+#pragma once
+
+#include <filesystem>
+
+namespace zelvik {
+
+inline constexpr const char* kConfigFileName = "ConfigMW.ini";
+// When set and not empty, names the folder of the configuration file (tests use it).
+inline constexpr const char* kConfigDirEnv = "ZELVIK_CONFIG_DIR";
+
+// The configuration file: beside the executable when its folder is writable, so that a
+// copied folder carries its settings along; otherwise $XDG_CONFIG_HOME/zelvik/ (by default
+// ~/.config/zelvik/). $ZELVIK_CONFIG_DIR overrides both. Nothing is created here; the
+// writer creates a missing folder when it has something to store.
+std::filesystem::path ConfigFilePath(const std::filesystem::path& executableDir);
+
+}  // namespace zelvik
