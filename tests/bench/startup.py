@@ -1,0 +1,81 @@
+#!/usr/bin/env python3
+"""Start-up time and resident memory of zelvik beside an empty Qt window started the same way.
+
+Each program is started N times in turn on the same X server; a program built with the start-up
+probe prints "shown_ms=… rss_kb=…" once its window has painted, and quits. Time is measured here,
+from the start of the process to that line. Prints medians and the ratios zelvik / empty window.
+
+    tests/bench/startup.py [--build build] [--runs 15]
+
+Uses $DISPLAY when set, otherwise starts its own Xvfb.
+"""
+import argparse
+import os
+import shutil
+import statistics
+import subprocess
+import tempfile
+import time
+
+
+def start_xvfb():
+    for display in range(90, 110):
+        if not os.path.exists(f"/tmp/.X11-unix/X{display}") and not os.path.exists(f"/tmp/.X{display}-lock"):
+            proc = subprocess.Popen(["Xvfb", f":{display}", "-screen", "0", "1280x1024x24", "-nolisten", "tcp"],
+                                    stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+            for _ in range(100):
+                if os.path.exists(f"/tmp/.X11-unix/X{display}"):
+                    return proc, f":{display}"
+                time.sleep(0.05)
+            proc.kill()
+    raise SystemExit("no free display for Xvfb")
+
+
+def measure(program, env):
+    start = time.perf_counter()
+    proc = subprocess.Popen([program], stdout=subprocess.PIPE, stderr=subprocess.DEVNULL, env=env, text=True)
+    line = proc.stdout.readline()
+    elapsed = (time.perf_counter() - start) * 1000
+    proc.wait(timeout=30)
+    fields = dict(part.split("=") for part in line.split())
+    return elapsed, int(fields["rss_kb"])
+
+
+def main():
+    parser = argparse.ArgumentParser()
+    parser.add_argument("--build", default=os.path.join(os.path.dirname(__file__), "..", "..", "build"))
+    parser.add_argument("--runs", type=int, default=15)
+    args = parser.parse_args()
+    programs = {
+        "zelvik": os.path.join(args.build, "src", "ui", "zelvik"),
+        "empty Qt window": os.path.join(args.build, "tests", "bench", "empty_qt_window"),
+    }
+    xvfb = None
+    env = dict(os.environ, ZELVIK_STARTUP_PROBE="1")
+    if "DISPLAY" not in env:
+        xvfb, env["DISPLAY"] = start_xvfb()
+    scratch = tempfile.mkdtemp()
+    env["ZELVIK_CONFIG_DIR"] = os.path.join(scratch, "config")
+    env["ZELVIK_RUNTIME_DIR"] = os.path.join(scratch, "run")
+    env.setdefault("XDG_RUNTIME_DIR", scratch)
+    try:
+        results = {name: [] for name in programs}
+        for name, program in programs.items():  # warm the file cache
+            measure(program, env)
+        for _ in range(args.runs):
+            for name, program in programs.items():
+                results[name].append(measure(program, env))
+        med = {name: (statistics.median(t for t, _ in r), statistics.median(m for _, m in r))
+               for name, r in results.items()}
+        for name, (ms, kb) in med.items():
+            print(f"{name:16s} start to shown {ms:7.1f} ms   resident {kb / 1024:6.1f} MiB")
+        z, e = med["zelvik"], med["empty Qt window"]
+        print(f"ratio            start {z[0] / e[0]:.2f} (goal <= 1.5)   memory {z[1] / e[1]:.2f} (goal <= 1.3)")
+    finally:
+        shutil.rmtree(scratch, ignore_errors=True)
+        if xvfb:
+            xvfb.kill()
+
+
+if __name__ == "__main__":
+    main()
