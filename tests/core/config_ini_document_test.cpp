@@ -27,6 +27,8 @@ struct LookupCase {
   std::optional<std::string> expected;
 };
 
+void PrintTo(const LookupCase& c, std::ostream* os) { *os << c.name; }
+
 class IniLookupTest : public testing::TestWithParam<LookupCase> {};
 
 TEST_P(IniLookupTest, FindsAsTheProfileFunctionsDo) {
@@ -113,6 +115,8 @@ struct EditCase {
   Edit result;
   std::string after;
 };
+
+void PrintTo(const EditCase& c, std::ostream* os) { *os << c.name; }
 
 class IniEditTest : public testing::TestWithParam<EditCase> {};
 

@@ -57,6 +57,8 @@ struct Scenario {
   std::optional<std::string> after;
 };
 
+void PrintTo(const Scenario& c, std::ostream* os) { *os << c.name; }
+
 class SettingsScenarioTest : public SettingsStoreTest,
                              public testing::WithParamInterface<Scenario> {};
 
