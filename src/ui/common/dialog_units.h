@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QFont>
+#include <QRect>
+
+namespace zelvik::ui {
+
+// The program's dialog font: a 9-point face with Chinese glyphs.
+QFont DialogFont();
+
+// Converts dialog units to pixels with the metrics of a font (horizontal: average
+// character width / 4, vertical: height / 8), so windows keep their proportions
+// whatever the font.
+class DialogUnits {
+ public:
+  explicit DialogUnits(const QFont& font);
+
+  int X(int dlu) const;
+  int Y(int dlu) const;
+  QRect Rect(int x, int y, int width, int height) const;
+
+  int baseX() const { return baseX_; }
+  int baseY() const { return baseY_; }
+
+ private:
+  int baseX_;
+  int baseY_;
+};
+
+}  // namespace zelvik::ui

@@ -1,0 +1,119 @@
+#include "pages/weight_page.h"
+
+#include <QAbstractButton>
+#include <QClipboard>
+#include <QComboBox>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QStringList>
+
+#include "weight/format.h"
+
+namespace zelvik::ui {
+
+namespace {
+
+std::string Text(const QLineEdit* field) { return field ? field->text().toStdString() : std::string(); }
+
+}  // namespace
+
+CWeightPage::CWeightPage(PageHost* host, QWidget* parent, int heightDlu)
+    : QWidget(parent), host_(host), units_(DialogFont()) {
+  setFont(DialogFont());
+  setFixedSize(units_.X(kWidthDlu), units_.Y(heightDlu));
+}
+
+void CWeightPage::ShowInputValue(const QLineEdit* field) {
+  host_->SetPreview(QString::fromStdString(PreviewValue(field->text().toStdString())));
+}
+
+void CWeightPage::PushResult(const QLineEdit* resultField) {
+  const QString text = resultField->text();
+  if (QClipboard* clipboard = QGuiApplication::clipboard()) clipboard->setText(text);
+  host_->CollectWeight(text);
+}
+
+void CWeightPage::RunCalc(const CalcControls& calc) {
+  CalcInputs in;
+  in.type = calc.typeList ? calc.typeList->currentIndex() : 0;
+  in.size = calc.sizeList ? calc.sizeList->currentIndex() : 0;
+  in.length = Text(calc.length);
+  in.width = Text(calc.width);
+  in.thickness = Text(calc.thickness);
+  in.area = Text(calc.area);
+  in.outer = Text(calc.outer);
+  in.inner = Text(calc.inner);
+  in.wall = Text(calc.wall);
+  in.pipeMode = calc.wallMode && calc.wallMode->isChecked() ? 1 : 0;
+
+  const CalcOutputs out = Compute(calc.id, host_->Settings(), in, host_->CustomRows());
+  if (out.spec && calc.spec) calc.spec->setText(QString::fromStdString(*out.spec));
+  if (out.lengthText && calc.length) SetInputText(calc.length, QString::fromStdString(*out.lengthText));
+  if (out.unitWeight && calc.unitWeight) calc.unitWeight->setText(QString::fromStdString(*out.unitWeight));
+  if (calc.result) calc.result->setText(QString::fromStdString(out.weight));
+}
+
+void CWeightPage::OnEdit(QLineEdit* field, std::function<void()> handler) {
+  editHandlers_.insert(field, handler);
+  connect(field, &QLineEdit::textChanged, this, [handler = std::move(handler)] { handler(); });
+}
+
+void CWeightPage::OnEditRecompute(QLineEdit* field, const CalcControls& calc) {
+  OnEdit(field, [this, field, &calc] {
+    RunCalc(calc);
+    ShowInputValue(field);
+  });
+}
+
+void CWeightPage::OnUserSelect(QComboBox* list, std::function<void()> handler) {
+  connect(list, &QComboBox::activated, this, [handler = std::move(handler)] { handler(); });
+}
+
+void CWeightPage::ConnectPush(const CalcControls& calc) {
+  connect(calc.push, &QPushButton::clicked, this, [this, &calc] { PushResult(calc.result); });
+}
+
+void CWeightPage::SetInputText(QLineEdit* field, const QString& text) {
+  if (field->text() != text) {
+    field->setText(text);  // textChanged runs the handler
+    return;
+  }
+  const auto it = editHandlers_.constFind(field);
+  if (it != editHandlers_.constEnd()) (*it)();
+}
+
+void CWeightPage::FillList(QComboBox* list, const std::vector<SizeItem>& items) {
+  QStringList names;
+  names.reserve(static_cast<qsizetype>(items.size()));
+  for (const SizeItem& item : items) names.append(QString::fromStdString(item.name));
+  list->clear();
+  list->addItems(names);
+  SelectFirst(list);
+}
+
+void CWeightPage::FillTypes(QComboBox* list, CalcId id) {
+  QStringList names;
+  for (const std::string& name : TypeNames(id)) names.append(QString::fromStdString(name));
+  list->clear();
+  list->addItems(names);
+  SelectFirst(list);
+}
+
+void CWeightPage::FillBuiltIn(QComboBox* list, CalcId id) {
+  static const CustomRowSet kNoRows{};
+  FillList(list, SizeItems(id, 0, kNoRows));
+}
+
+void CWeightPage::AppendCustomRows(QComboBox* list, int kind) {
+  if (kind < 0 || kind >= kCustomKindCount) return;
+  for (const CustomRow& row : host_->CustomRows()[static_cast<size_t>(kind)])
+    list->addItem(QString::fromStdString(row.model));
+}
+
+void CWeightPage::SelectFirst(QComboBox* list) { list->setCurrentIndex(list->count() > 0 ? 0 : -1); }
+
+void CWeightPage::keyPressEvent(QKeyEvent* event) { event->ignore(); }
+
+}  // namespace zelvik::ui

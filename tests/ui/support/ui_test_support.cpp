@@ -1,0 +1,2 @@
+// Shared helpers of the window tests.
+#include "support/ui_test_support.h"

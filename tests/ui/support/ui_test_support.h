@@ -1,0 +1,3 @@
+#pragma once
+
+// Shared helpers of the window tests (filled in as the tests need them).
