@@ -1,0 +1,64 @@
+#include "app/about_dlg.h"
+
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
+
+#include "app/about_texts.h"
+#include "common/dialog_units.h"
+
+namespace zelvik::ui {
+
+namespace {
+
+QPlainTextEdit* ReadOnlyText(const QString& id, const QString& text, QWidget* parent) {
+  auto* edit = new QPlainTextEdit(text, parent);
+  edit->setObjectName(id);
+  edit->setReadOnly(true);
+  edit->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+  edit->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+  return edit;
+}
+
+}  // namespace
+
+CAboutDlg::CAboutDlg(QWidget* parent) : QDialog(parent) {
+  setWindowTitle(QStringLiteral("Zelvik(2013.11.17)"));
+  setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
+                 Qt::CustomizeWindowHint);
+  const DialogUnits du(font());
+
+  auto* guideLabel = new QLabel(QStringLiteral("软件使用说明"), this);
+  guideLabel->setGeometry(du.Rect(7, 7, 60, 10));
+  QPlainTextEdit* guide = ReadOnlyText(QStringLiteral("1002"), UserGuideText(), this);
+  guide->setGeometry(du.Rect(7, 18, 262, 150));
+
+  auto* logLabel = new QLabel(QStringLiteral("更新日志"), this);
+  logLabel->setGeometry(du.Rect(7, 173, 60, 10));
+  QPlainTextEdit* log = ReadOnlyText(QStringLiteral("1005"), UpdateLogText(), this);
+  log->setGeometry(du.Rect(7, 184, 262, 62));
+
+  auto* update = new QPushButton(QStringLiteral("检查\n更新"), this);
+  update->setObjectName(QStringLiteral("1089"));
+  update->setGeometry(du.Rect(276, 18, 42, 26));
+  update->setEnabled(false);
+  update->setAutoDefault(false);
+  update->setToolTip(QStringLiteral("在线检查新版本(暂未开通)"));
+
+  auto* shop = new QPushButton(QStringLiteral("访问网店"), this);
+  shop->setObjectName(QStringLiteral("1090"));
+  shop->setGeometry(du.Rect(276, 50, 42, 14));
+  shop->setEnabled(false);
+  shop->setAutoDefault(false);
+  shop->setToolTip(QStringLiteral("网店暂未开通"));
+
+  auto* close = new QPushButton(QStringLiteral("关闭"), this);
+  close->setObjectName(QStringLiteral("1"));
+  close->setGeometry(du.Rect(276, 232, 42, 14));
+  close->setDefault(true);
+  connect(close, &QPushButton::clicked, this, &QDialog::accept);
+
+  setFixedSize(du.X(325), du.Y(253));
+}
+
+}  // namespace zelvik::ui

@@ -1,0 +1,11 @@
+#pragma once
+
+#include <QString>
+
+namespace zelvik::ui {
+
+// The fixed texts of the about box.
+QString UserGuideText();
+QString UpdateLogText();
+
+}  // namespace zelvik::ui

@@ -1,0 +1,34 @@
+#include <QApplication>
+#include <QFile>
+#include <QMessageBox>
+#include <QPushButton>
+
+#include "app/zelvik_dlg.h"
+#include "common/appearance.h"
+#include "common/startup_probe.h"
+#include "config/config_path.h"
+#include "platform/single_instance.h"
+
+int main(int argc, char** argv) {
+  QApplication app(argc, argv);
+  zelvik::ui::ApplyAppearance(app);
+  app.setQuitOnLastWindowClosed(false);
+
+  const std::filesystem::path exeDir(QFile::encodeName(QCoreApplication::applicationDirPath()).toStdString());
+  const std::filesystem::path configPath = zelvik::ConfigFilePath(exeDir);
+
+  // A second copy is told, but opens its window all the same.
+  zelvik::SingleInstance marker("renwu");
+  if (marker.anotherRunning()) {
+    QMessageBox box(QMessageBox::Warning, QStringLiteral("Zelvik"), QStringLiteral("该程序已经在运行了!"),
+                    QMessageBox::Ok);
+    box.button(QMessageBox::Ok)->setText(QStringLiteral("确定"));
+    box.exec();
+  }
+
+  zelvik::ui::CZelvikDlg dialog(configPath, &marker);
+  zelvik::ui::InstallStartupProbe(&dialog);
+  dialog.show();
+  app.exec();
+  return 0;
+}

@@ -1,0 +1,14 @@
+#pragma once
+
+#include <QIcon>
+#include <QPixmap>
+
+namespace zelvik::ui {
+
+// The program's icon: the cross-section of an I-beam in steel blue.
+QIcon SteelProfileIcon();
+
+// The strip's calculator button face, 18 × 18 pixels, with its own raised border.
+QPixmap CalculatorBitmap();
+
+}  // namespace zelvik::ui

@@ -1,0 +1,65 @@
+#include "support/main_window_support.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QFile>
+#include <QTest>
+#include <QTimer>
+
+#include "common/appearance.h"
+#include "config/config_path.h"
+
+namespace zelvik::ui::test {
+
+MainWindowFixture::MainWindowFixture(const QByteArray& config, SingleInstance* marker) {
+  qputenv(kConfigDirEnv, QFile::encodeName(dir_.path()));
+  configPath_ = ConfigFilePath(QFile::encodeName(QCoreApplication::applicationDirPath()).toStdString());
+  if (!config.isEmpty()) {
+    QFile file(QString::fromStdString(configPath_.string()));
+    if (file.open(QIODevice::WriteOnly)) file.write(config);
+  }
+  dlg_ = std::make_unique<CZelvikDlg>(configPath_, marker);
+  dlg_->show();
+  if (!QTest::qWaitForWindowExposed(dlg_.get())) qWarning("main window not exposed");
+}
+
+MainWindowFixture::~MainWindowFixture() = default;
+
+QString MainWindowFixture::ConfigText() const {
+  QFile file(QString::fromStdString(configPath_.string()));
+  if (!file.open(QIODevice::ReadOnly)) return {};
+  return QString::fromLatin1(file.readAll());
+}
+
+bool MainWindowFixture::ConfigExists() const { return QFile::exists(QString::fromStdString(configPath_.string())); }
+
+void ChooseByUser(QComboBox* list, int index) {
+  list->setFocus();
+  for (int step = 0; step < list->count() && list->currentIndex() < index; ++step) {
+    QTest::keyClick(list, Qt::Key_Down);
+  }
+  for (int step = 0; step < list->count() && list->currentIndex() > index; ++step) {
+    QTest::keyClick(list, Qt::Key_Up);
+  }
+}
+
+void CloseNextModal(QString* title) {
+  auto* poll = new QTimer;
+  auto tries = std::make_shared<int>(0);
+  QObject::connect(poll, &QTimer::timeout, [poll, tries, title] {
+    if (QWidget* modal = QApplication::activeModalWidget()) {
+      if (title != nullptr) *title = modal->windowTitle();
+      modal->close();
+      poll->deleteLater();
+    } else if (++*tries > 500) {
+      poll->deleteLater();
+    }
+  });
+  poll->start(10);
+}
+
+void UseProgramAppearance() {
+  if (auto* app = qobject_cast<QApplication*>(QCoreApplication::instance())) ApplyAppearance(*app);
+}
+
+}  // namespace zelvik::ui::test
