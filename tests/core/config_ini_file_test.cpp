@@ -12,36 +12,16 @@
 
 #include "config/ini_file.h"
 
+#include "test_files.h"
+
 namespace zelvik {
 namespace {
 
 namespace fs = std::filesystem;
+using testing_files::ReadBytes;
+using testing_files::TempDir;
+using testing_files::WriteBytes;
 
-class TempDir {
- public:
-  TempDir() {
-    std::string tmpl = (fs::temp_directory_path() / "zelvik-ini-XXXXXX").string();
-    path_ = mkdtemp(tmpl.data()) ? fs::path(tmpl) : fs::path();
-  }
-  ~TempDir() {
-    std::error_code ec;
-    fs::remove_all(path_, ec);
-  }
-  const fs::path& path() const { return path_; }
-
- private:
-  fs::path path_;
-};
-
-std::optional<std::string> ReadBytes(const fs::path& p) {
-  std::ifstream in(p, std::ios::binary);
-  if (!in) return std::nullopt;
-  return std::string(std::istreambuf_iterator<char>(in), {});
-}
-
-void WriteBytes(const fs::path& p, const std::string& bytes) {
-  std::ofstream(p, std::ios::binary) << bytes;
-}
 
 std::vector<std::string> Entries(const fs::path& dir) {
   std::vector<std::string> names;

@@ -10,32 +10,15 @@
 #include "config/config_path.h"
 #include "config/settings_store.h"
 
+#include "test_files.h"
+
 namespace zelvik {
 namespace {
 
 namespace fs = std::filesystem;
+using testing_files::ReadBytes;
+using testing_files::TempDir;
 
-class TempDir {
- public:
-  TempDir() {
-    std::string tmpl = (fs::temp_directory_path() / "zelvik-set-XXXXXX").string();
-    path_ = mkdtemp(tmpl.data()) ? fs::path(tmpl) : fs::path();
-  }
-  ~TempDir() {
-    std::error_code ec;
-    fs::remove_all(path_, ec);
-  }
-  const fs::path& path() const { return path_; }
-
- private:
-  fs::path path_;
-};
-
-std::optional<std::string> ReadBytes(const fs::path& p) {
-  std::ifstream in(p, std::ios::binary);
-  if (!in) return std::nullopt;
-  return std::string(std::istreambuf_iterator<char>(in), {});
-}
 
 // The store as the program builds it: the path comes from the path rule, pointed at a
 // private folder through the environment.

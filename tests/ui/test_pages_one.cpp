@@ -114,7 +114,7 @@ class TestPageOne : public QObject {
     Choose(page_.get(), "1033", 41);
     QCOMPARE(Text(page_.get(), "1041"), QStringLiteral("300×90×9"));
     QCOMPARE(Text(page_.get(), "1030"), QStringLiteral("30.000"));
-    // With nothing selected the spec stays.
+    // With nothing selected the "规格:" text stays.
     List(page_.get(), "1033")->setCurrentIndex(-1);
     page_->CalcHotChannel();
     QCOMPARE(Text(page_.get(), "1041"), QStringLiteral("300×90×9"));

@@ -78,7 +78,7 @@ class TestPageThree : public QObject {
     QCOMPARE(Text(p(), "1149"), QStringLiteral("2.01"));
   }
 
-  // The spec lists' fonts by type, by average width: 5 narrow, 4 narrower, 0 the page's.
+  // The "规格:" lists' fonts by type, by average width: 5 narrow, 4 narrower, 0 the page's.
   void specFonts() {
     struct Case {
       const char *typeList, *specList;

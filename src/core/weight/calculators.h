@@ -64,7 +64,7 @@ struct CalcInputs {
 struct CalcOutputs {
   std::string weight;                     // the result field
   std::optional<std::string> unitWeight;  // set by calculators that show one
-  std::optional<std::string> spec;        // set when the spec field changes
+  std::optional<std::string> spec;        // set when the "规格:" field changes
   std::optional<std::string> lengthText;  // set when the length field is rewritten
 };
 
