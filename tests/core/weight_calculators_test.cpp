@@ -170,10 +170,16 @@ TEST(WeightCalculators, FastenerLengthTextOnlyForNutsAndWashers) {
     const auto out = Compute(CalcId::kFastener, Settings(0), Len(standard, 0, "100"), none);
     const bool nutOrWasher = standard >= 30 && standard <= 69;
     EXPECT_EQ(out.lengthText.has_value(), nutOrWasher) << standard;
+    EXPECT_EQ(FastenerTakesLength(standard), !nutOrWasher) << standard;
     if (nutOrWasher) {
       EXPECT_EQ(*out.lengthText, "标准大小");
     }
   }
+}
+
+TEST(WeightCalculators, NoStandardTakesNoLength) {
+  EXPECT_FALSE(FastenerTakesLength(-1));
+  EXPECT_FALSE(FastenerTakesLength(71));
 }
 
 TEST(WeightCalculators, SpecFieldFollowsTheSelection) {

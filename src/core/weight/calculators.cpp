@@ -79,6 +79,11 @@ double FastenerWeight(FastenerClass cls, double r, double perMm, double length, 
 
 std::span<const CalcInfo> AllCalcs() { return kCalcs; }
 
+bool FastenerTakesLength(int standard) {
+  const FastenerClass cls = ClassOf(standard);
+  return cls == FastenerClass::kBolt || cls == FastenerClass::kCotterPin;
+}
+
 const CalcInfo& GetCalcInfo(CalcId id) { return kCalcs[static_cast<int>(id)]; }
 
 CalcOutputs CalcPlate1(const WeightSettings& s, const CalcInputs& in, const CustomRowSet&) {

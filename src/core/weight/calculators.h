@@ -73,6 +73,9 @@ inline constexpr const char* kWallThicknessError = "壁厚输入错误";
 // Length-field text of fasteners that have no length.
 inline constexpr const char* kStandardSize = "标准大小";
 
+// Bolt standards and the cotter pin are weighed by length; nuts and washers are not.
+bool FastenerTakesLength(int standard);
+
 using CalcFunction = CalcOutputs (*)(const WeightSettings&, const CalcInputs&, const CustomRowSet&);
 
 CalcOutputs CalcPlate1(const WeightSettings& s, const CalcInputs& in, const CustomRowSet& rows);

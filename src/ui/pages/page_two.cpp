@@ -19,9 +19,6 @@ constexpr int kPipeKind = 4;
 constexpr int kNarrowHeight = 13;
 constexpr int kNarrowWidth = 4;
 
-// Fastener standards whose weight depends on a length: the bolts and the cotter pin.
-bool TakesLength(int standard) { return (standard >= 0 && standard <= 29) || standard == 70; }
-
 // Plate/mesh types whose size names are long.
 bool HasLongNames(int type) { return type >= 4 && type <= 6; }
 
@@ -189,7 +186,7 @@ void CPageTwo::FillWireRopeSizes() { FillSizes(calcs_[kWireRope]); }
 
 void CPageTwo::OnFastenerStandardSelected() {
   QLineEdit* length = calcs_[kFastener].length;
-  if (TakesLength(calcs_[kFastener].typeList->currentIndex()) && length->text() == QString::fromUtf8(kStandardSize))
+  if (FastenerTakesLength(calcs_[kFastener].typeList->currentIndex()) && length->text() == QString::fromUtf8(kStandardSize))
     SetInputText(length, QString());
   FillFastenerSizes();
   CalcFastener();
