@@ -310,6 +310,18 @@ class MainWindowTest : public QObject {
     QCOMPARE(f.OnPage<QLineEdit>(2, "1137")->text(), QStringLiteral("0.87"));
   }
 
+  void storedUnitSystemOutsideTheListFallsBackToKgMm() {
+    for (const char* value : {"7", "-1", "abc"}) {
+      MainWindowFixture f(QByteArray("[Setting]\r\ndanwei=") + value + "\r\n");
+      QCOMPARE(f.Main<QComboBox>("1010")->currentIndex(), 0);
+      QCOMPARE(f.dlg().Settings().unitSystem, 0);
+      f.OnPage<QLineEdit>(0, "1000")->setText(QStringLiteral("1000"));
+      f.OnPage<QLineEdit>(0, "1001")->setText(QStringLiteral("1000"));
+      f.OnPage<QLineEdit>(0, "1002")->setText(QStringLiteral("1"));
+      QCOMPARE(f.OnPage<QLineEdit>(0, "1004")->text(), QStringLiteral("7.85"));
+    }
+  }
+
   void customRowsAreHandedToThePages() {
     // [角钢] 型号1=L99 单重1=2.5, in GBK as the file holds it.
     MainWindowFixture f("[\xbd\xc7\xb8\xd6]\r\n\xd0\xcd\xba\xc5" "1=L99\r\n\xb5\xa5\xd6\xd8" "1=2.5\r\n");

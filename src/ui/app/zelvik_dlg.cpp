@@ -86,6 +86,8 @@ void CZelvikDlg::InitSettings() {
 void CZelvikDlg::LoadUnitSystem() {
   // The other "Setting" flags are read too: the minimal-file rule needs all four.
   store_.LoadAll();
+  // A hand-edited value outside the list would leave it blank and every weight 0.
+  if (settings_.unitSystem < 0 || settings_.unitSystem >= kUnitSystemCount) settings_.unitSystem = kUnitKgMm;
   unitSystem_->setCurrentIndex(settings_.unitSystem);
   connect(unitSystem_, &QComboBox::activated, this, &CZelvikDlg::OnUnitSystemChanged);
 }
