@@ -21,7 +21,8 @@ std::string Text(const QLineEdit* field) { return field ? field->text().toStdStr
 
 CWeightPage::CWeightPage(PageHost* host, QWidget* parent, int heightDlu)
     : QWidget(parent), host_(host), units_(DialogFont()) {
-  setFont(DialogFont());
+  // Usually inherited already; setting it anyway would repropagate it to every control.
+  if (font() != DialogFont()) setFont(DialogFont());
   setFixedSize(units_.X(kWidthDlu), units_.Y(heightDlu));
 }
 
