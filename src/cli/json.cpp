@@ -4,11 +4,14 @@
 #include <cmath>
 #include <cstdio>
 
+#include "util/utf8.h"
+
 namespace zelvik::cli {
 
 std::string JsonString(std::string_view text) {
+  const std::string valid = ReplaceInvalidUtf8(text);
   std::string out = "\"";
-  for (char ch : text) {
+  for (char ch : valid) {
     const auto c = static_cast<unsigned char>(ch);
     switch (ch) {
       case '"': out += "\\\""; break;
@@ -17,7 +20,7 @@ std::string JsonString(std::string_view text) {
       case '\r': out += "\\r"; break;
       case '\t': out += "\\t"; break;
       default:
-        if (c < 0x20) {
+        if (c < 0x20 || c == 0x7f) {
           char buf[8];
           std::snprintf(buf, sizeof buf, "\\u%04x", c);
           out += buf;
@@ -32,24 +35,33 @@ std::string JsonString(std::string_view text) {
 
 namespace {
 
-std::string NonFinite(double value) {
-  if (std::isnan(value)) return "NaN";
-  return value < 0 ? "-Infinity" : "Infinity";
+std::string NonFiniteText(double value) {
+  if (std::isnan(value)) return "nan";
+  return value < 0 ? "-inf" : "inf";
+}
+
+std::string Member(std::string_view name, double value, int digits) {
+  std::string out = JsonString(name) + ": ";
+  if (!std::isfinite(value)) {
+    const std::string textName = name == "value" ? std::string("text") : std::string(name) + "_text";
+    return out + "null, " + JsonString(textName) + ": " + JsonString(NonFiniteText(value));
+  }
+  char buf[64];
+  auto res = digits > 0 ? std::to_chars(buf, buf + sizeof buf, value, std::chars_format::general, digits)
+                        : std::to_chars(buf, buf + sizeof buf, value);
+  return out + std::string(buf, res.ptr);
 }
 
 }  // namespace
 
+std::string JsonNumberMember(std::string_view name, double value) { return Member(name, value, 0); }
+
+std::string JsonNumberMember17(std::string_view name, double value) { return Member(name, value, 17); }
+
 std::string JsonNumber(double value) {
-  if (!std::isfinite(value)) return NonFinite(value);
+  if (!std::isfinite(value)) return "null";
   char buf[64];
   auto res = std::to_chars(buf, buf + sizeof buf, value);
-  return std::string(buf, res.ptr);
-}
-
-std::string JsonNumber17(double value) {
-  if (!std::isfinite(value)) return NonFinite(value);
-  char buf[64];
-  auto res = std::to_chars(buf, buf + sizeof buf, value, std::chars_format::general, 17);
   return std::string(buf, res.ptr);
 }
 

@@ -4,6 +4,7 @@
 #include <charconv>
 #include <filesystem>
 
+#include "config/config_path.h"
 #include "config/custom_rows.h"
 #include "config/ini_file.h"
 
@@ -68,6 +69,13 @@ int ParseUnits(const std::string& text) {
     throw UsageError("unknown unit system '" + text + "' (use 0, 1, 2, \"kg;mm\", \"kg;m\" or \"t;m\")");
   }
   return value;
+}
+
+std::filesystem::path ConfigPathOption(const ParsedArgs& args) {
+  if (auto it = args.values.find("config"); it != args.values.end()) return it->second;
+  std::error_code ec;
+  std::filesystem::path exe = std::filesystem::read_symlink("/proc/self/exe", ec);
+  return ConfigFilePath(ec ? std::filesystem::path(".") : exe.parent_path());
 }
 
 CustomRowSet LoadRowsOption(const ParsedArgs& args) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <filesystem>
 #include <map>
 #include <stdexcept>
 #include <string>
@@ -13,6 +14,11 @@ namespace zelvik::cli {
 
 // Bad usage: reported as one line on stderr with exit status 2.
 struct UsageError : std::runtime_error {
+  using std::runtime_error::runtime_error;
+};
+
+// A refused operation (a failed check, a write that failed): one line on stderr, exit 1.
+struct RefusedError : std::runtime_error {
   using std::runtime_error::runtime_error;
 };
 
@@ -31,6 +37,10 @@ const CalcInfo& CalcByName(const std::string& name);
 
 int ParseInt(const std::string& option, const std::string& text);
 int ParseUnits(const std::string& text);
+
+// The configuration file named by --config, or the one the program beside this executable
+// uses when none is given.
+std::filesystem::path ConfigPathOption(const ParsedArgs& args);
 
 // User-defined sizes of the configuration file named by --config, or none.
 CustomRowSet LoadRowsOption(const ParsedArgs& args);

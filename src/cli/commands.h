@@ -1,0 +1,34 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace zelvik::cli {
+
+// One zelvik-cli command: args[0] is the command's own name. A command prints its JSON on
+// stdout and returns the exit status; bad usage throws UsageError, a refusal RefusedError.
+using CommandFn = int (*)(const std::vector<std::string>& args);
+
+struct Command {
+  const char* name;
+  CommandFn run;
+  const char* usage;  // the command's lines of --help, each starting "  zelvik-cli NAME"
+};
+
+// Every command in the order --help lists them.
+const std::vector<Command>& Commands();
+
+// Lines after the commands' usage in --help (calculators, options).
+extern const char kWeightHelpTail[];
+
+int RunEval(const std::vector<std::string>& args);
+int RunWeight(const std::vector<std::string>& args);
+int RunSizes(const std::vector<std::string>& args);
+int RunSetting(const std::vector<std::string>& args);
+
+extern const char kEvalUsage[];
+extern const char kWeightUsage[];
+extern const char kSizesUsage[];
+extern const char kSettingUsage[];
+
+}  // namespace zelvik::cli
