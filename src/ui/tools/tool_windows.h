@@ -1,0 +1,13 @@
+#pragma once
+
+#include "tools/tool_window.h"
+
+namespace zelvik::ui {
+
+class CZelvikDlg;
+
+// Creates the tool window of a kind, hidden, owned by the main window; nullptr for a kind
+// that has no window yet (its menu entry then stays disabled).
+CToolWindow* CreateToolWindow(ToolKind kind, CZelvikDlg* main);
+
+}  // namespace zelvik::ui
