@@ -25,6 +25,7 @@
 #include "pages/page_two.h"
 #include "platform/single_instance.h"
 #include "platform/working_set.h"
+#include "tools/tool_windows.h"
 #include "util/numbers.h"
 #include "weight/density.h"
 
@@ -52,6 +53,7 @@ CZelvikDlg::CZelvikDlg(std::filesystem::path configPath, SingleInstance* marker)
   CreatePages();
   InitSettings();
   LoadUnitSystem();
+  CreateToolWindows();
   setWindowIcon(SteelProfileIcon());
   fullSize_ = size();
 
@@ -189,8 +191,38 @@ void CZelvikDlg::ShowAboutBox() {
   aboutBox_->exec();
 }
 
-void CZelvikDlg::ExitApplication() {
+// Created hidden, in creation order; a menu entry is usable only when its window exists.
+void CZelvikDlg::CreateToolWindows() {
+  static constexpr ToolKind kMenuOrder[] = {ToolKind::kDensity, ToolKind::kUnitConvert, ToolKind::kWeldPipe,
+                                            ToolKind::kBearing,  ToolKind::kTasks,       ToolKind::kCustom};
+  for (int k = 0; k < kToolKindCount; ++k) toolWindows_[k] = CreateToolWindow(static_cast<ToolKind>(k), this);
+  for (std::size_t i = 0; i < toolActions_.size(); ++i) {
+    const ToolKind kind = kMenuOrder[i];
+    toolActions_[i]->setEnabled(toolWindow(kind) != nullptr);
+    connect(toolActions_[i], &QAction::triggered, this, [this, kind] { ToggleToolWindow(kind); });
+  }
+}
+
+// Shows the window against the main window's right edge, or hides it.
+void CZelvikDlg::ToggleToolWindow(ToolKind kind) {
+  CToolWindow* window = toolWindow(kind);
+  if (window == nullptr) return;
+  if (window->isVisible()) {
+    window->hide();
+    return;
+  }
+  const QRect main = frameGeometry();
+  window->move(main.left() + main.width(), main.top());
+  window->show();
+  window->raise();
+}
+
+void CZelvikDlg::ReleaseInstanceMarker() {
   if (marker_ != nullptr) marker_->Release();
+}
+
+void CZelvikDlg::ExitApplication() {
+  ReleaseInstanceMarker();
   hide();
   QCoreApplication::quit();
 }

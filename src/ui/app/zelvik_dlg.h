@@ -7,6 +7,7 @@
 
 #include "config/settings_store.h"
 #include "pages/page_host.h"
+#include "tools/tool_window.h"
 
 class QAction;
 class QCheckBox;
@@ -56,6 +57,8 @@ class CZelvikDlg : public QDialog, public PageHost {
   void ShowAboutBox();
   // Releases the single-instance marker and ends the application's event loop.
   void ExitApplication();
+  // Releases the single-instance marker now, so that a copy started next does not warn.
+  void ReleaseInstanceMarker();
 
   // Timer 11, once: collapses the advertising area and makes the arrow usable.
   void OnAdTimer();
@@ -64,6 +67,7 @@ class CZelvikDlg : public QDialog, public PageHost {
   QMenu* toolMenu() const { return toolMenu_; }
   CWeightPage* page(int index) const { return pages_.at(index); }
   SettingsStore& settingsStore() { return store_; }
+  CToolWindow* toolWindow(ToolKind kind) const { return toolWindows_[static_cast<std::size_t>(kind)]; }
   const CalculatorStrip& strip() const { return *strip_; }
   bool attach() const { return attach_; }
   QSize fullSize() const { return fullSize_; }
@@ -81,6 +85,8 @@ class CZelvikDlg : public QDialog, public PageHost {
   void CreateControls();
   void CreateStrip();
   void CreateToolMenu();
+  void CreateToolWindows();
+  void ToggleToolWindow(ToolKind kind);
   void CreatePages();
   void InitSettings();
   void LoadUnitSystem();
@@ -117,6 +123,7 @@ class CZelvikDlg : public QDialog, public PageHost {
   QLabel* adPicture_ = nullptr;
   QMenu* toolMenu_ = nullptr;
   std::array<QAction*, 6> toolActions_{};
+  std::array<CToolWindow*, kToolKindCount> toolWindows_{};
   QMenu* contextMenu_ = nullptr;
   QTimer* adTimer_ = nullptr;
   CalculatorStrip* strip_ = nullptr;
