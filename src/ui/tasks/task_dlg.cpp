@@ -215,8 +215,9 @@ void CTaskDlg::ShowReminder(const QString& text) {
   auto* box = new QMessageBox(QMessageBox::NoIcon, QStringLiteral("定时提醒"), text, QMessageBox::Ok);
   box->button(QMessageBox::Ok)->setText(QStringLiteral("确定"));
   box->setAttribute(Qt::WA_DeleteOnClose);
-  box->setWindowFlag(Qt::WindowStaysOnTopHint);
+  // The message box resets its window flags when its modality is set, so the flag comes after.
   box->setWindowModality(Qt::ApplicationModal);
+  box->setWindowFlag(Qt::WindowStaysOnTopHint);
   boxes_.removeAll(nullptr);
   boxes_.append(box);
   box->show();
