@@ -25,10 +25,14 @@ int RunEval(const std::vector<std::string>& args);
 int RunWeight(const std::vector<std::string>& args);
 int RunSizes(const std::vector<std::string>& args);
 int RunSetting(const std::vector<std::string>& args);
+int RunCustom(const std::vector<std::string>& args);
+int RunTasks(const std::vector<std::string>& args);
 
 extern const char kEvalUsage[];
 extern const char kWeightUsage[];
 extern const char kSizesUsage[];
 extern const char kSettingUsage[];
+extern const char kCustomUsage[];
+extern const char kTasksUsage[];
 
 }  // namespace zelvik::cli
