@@ -154,6 +154,14 @@ TEST_F(CustomMaterialsTest, HoldsEightySixRowsPerKind) {
   EXPECT_EQ(again.rows()[86].model, "hex");
 }
 
+TEST_F(CustomMaterialsTest, AStrayCarriageReturnDoesNotBlockRewrites) {
+  WriteText("[角钢]\n型号1=a\r\rb\n单重1=1\n型号2=c\n单重2=2\n");
+  CustomMaterials m = Start();
+  EXPECT_EQ(m.Lines()[0], "1、角钢(热轧) ab  1");
+  ASSERT_TRUE(m.Delete(file, 1));
+  EXPECT_EQ(Text(), "[角钢]\n型号1=ab\n单重1=1\n");
+}
+
 TEST_F(CustomMaterialsTest, AddWritesOnlyItsOwnKeys) {
   WriteText("[Setting]\nautorun=1\n[角钢]\n型号1=a\n单重1=1\n");
   CustomMaterials m = Start();

@@ -204,6 +204,16 @@ TEST_F(TaskTableTest, ContentThatCannotBeStoredIsRefused) {
   EXPECT_EQ(table.count(), 1);
 }
 
+TEST_F(TaskTableTest, AStrayCarriageReturnDoesNotBlockSaving) {
+  WriteText("[任务01]\nrenwuxiang01=0\nzhouqi01=1\nsecond01=1\ntxy01=a\r\rb\n"
+            "[任务02]\nrenwuxiang02=0\nzhouqi02=1\nsecond02=2\ntxy02=c\n");
+  TaskTable table;
+  EXPECT_TRUE(LoadTasks(file, table));
+  EXPECT_EQ(table.Lines()[0], "1、每分钟 01 ab");
+  EXPECT_TRUE(DeleteTask(file, table, 1));
+  EXPECT_EQ(Section(2), "");
+}
+
 TEST_F(TaskTableTest, LoadKeepsLeftOverKeysOutOfTheDisplayAndRewritesNumbering) {
   // A section with keys of an earlier task: only the period's keys matter.
   WriteText("[任务01]\nrenwuxiang01=0\nzhouqi01=1\nhour01=7\nsecond01=9\ntxy01=hi\n");

@@ -24,6 +24,12 @@ std::string_view TrimBlanks(std::string_view s) {
   return s;
 }
 
+// A carriage return or NUL inside a value (a hand-edited file) reads back but cannot be
+// written again, which would make every rewrite of the sections fail.
+void DropLineBreaks(std::string& text) {
+  std::erase_if(text, [](char c) { return c == '\r' || c == '\n' || c == '\0'; });
+}
+
 bool Storable(std::string_view section, std::string_view key, std::string_view value) {
   IniDocument probe;
   return probe.Set(section, key, value) != IniDocument::EditResult::kInvalid;
@@ -64,6 +70,7 @@ void CustomMaterials::Load(const IniDocument& config) {
   counts_.fill(0);
   for (const CustomKind& k : kCustomKinds) {
     for (CustomRow& row : LoadCustomRows(config, k.kind)) {
+      for (std::string* text : {&row.model, &row.spec, &row.unitWeight}) DropLineBreaks(*text);
       rows_.push_back(std::move(row));
       ++counts_[static_cast<std::size_t>(k.kind)];
     }

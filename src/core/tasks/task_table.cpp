@@ -20,6 +20,13 @@ std::string_view TrimBlanks(std::string_view s) {
   return s;
 }
 
+// A carriage return or NUL inside a value (a hand-edited file) reads back but cannot be
+// written again; dropping it keeps every later save of the list from failing.
+std::string Storable(std::string text) {
+  std::erase_if(text, [](char c) { return c == '\r' || c == '\n' || c == '\0'; });
+  return text;
+}
+
 bool KeepsContent(TaskKind kind) { return kind == TaskKind::kReminder || kind == TaskKind::kRun; }
 
 // Which time keys a period stores, besides the second that every task stores.
@@ -100,7 +107,7 @@ void TaskTable::Load(const IniDocument& config) {
     t.hour = config.GetInt(section, "hour" + nn, 0);
     t.minute = config.GetInt(section, "minute" + nn, 0);
     t.second = config.GetInt(section, "second" + nn, 0);
-    t.content = config.GetString(section, "txy" + nn);
+    t.content = Storable(config.GetString(section, "txy" + nn));
     tasks_.push_back(std::move(t));
   }
 }
