@@ -75,15 +75,21 @@ bool SettingsStore::StoreUnitSystem(int value) {
 
 // The key's deletion and the section's removal are one rewrite of the file; the check for a
 // 0-byte file comes after, as it also catches an empty file that was there before.
+//
+// Whether the section goes is decided from the file under the lock, not from the flags: a
+// second running copy may have stored a key since this copy read them.
 bool SettingsStore::DeleteAndTidy(SettingKey key, bool writeFirst) {
-  const bool allZero = flags().AllZero();
   const char* name = SettingKeyName(key);
   bool ok = file_.Edit([&](IniDocument& doc) {
     if (writeFirst && doc.Set(kSettingSection, name, "0") == IniDocument::EditResult::kInvalid) {
       return false;
     }
     doc.DeleteKey(kSettingSection, name);
-    if (allZero) doc.DeleteSection(kSettingSection);
+    bool anyStored = false;
+    for (SettingKey k : kSettingKeys) {
+      if (doc.GetInt(kSettingSection, SettingKeyName(k), 0) != 0) anyStored = true;
+    }
+    if (!anyStored) doc.DeleteSection(kSettingSection);
     return true;
   });
   return file_.RemoveIfEmpty() && ok;
