@@ -147,6 +147,21 @@ TEST_F(IniFileSafetyTest, GbkAndAsciiFilesStayGbk) {
   EXPECT_EQ(ini_.GetString("角钢", "型号1"), "∠30");
 }
 
+// A GBK file is read as UTF-8 only when its non-ASCII bytes happen to form UTF-8. Every
+// section the program writes with Chinese text has a Chinese name whose GBK bytes never do,
+// so none of its own files can be misread.
+TEST(IniEncoding, TheProgramsChineseSectionNamesAreNeverUtf8InGbk) {
+  std::vector<std::string> names = {"角钢", "槽钢", "工字钢", "方管", "钢管", "六角钢", "八角钢", "螺纹钢"};
+  for (int i = 1; i <= 68; ++i) names.push_back((i < 10 ? "任务0" : "任务") + std::to_string(i));
+  for (const std::string& name : names) {
+    IniDocument doc;
+    ASSERT_EQ(doc.Set(name, "k", "1"), IniDocument::EditResult::kChanged) << name;
+    const std::string bytes = doc.Serialize();
+    EXPECT_FALSE(IniDocument::Parse(bytes + "v=\xD6\xB5\n").IsUtf8()) << name;
+  }
+  EXPECT_TRUE(IniDocument::Parse("[A]\nv=\xD6\xB5\n").IsUtf8());  // the ambiguity itself
+}
+
 // Debris of a writer that died between naming its temporary file and renaming it goes with
 // the next write; a live writer's file is left alone.
 TEST_F(IniFileSafetyTest, NextWriteSweepsDeadWritersFiles) {

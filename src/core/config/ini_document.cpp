@@ -433,7 +433,7 @@ IniDocument::EditResult IniDocument::DeleteSection(std::string_view section) {
 std::string IniDocument::Serialize() const {
   std::string out;
   out.reserve(raw_.size() + kUtf8Bom.size());
-  if (bom_ && !lines_.empty()) out.append(kUtf8Bom);
+  if (bom_) out.append(kUtf8Bom);
   for (const Line& line : lines_) {
     out.append(RawOf(line));
     out.append(EolText(line.eol));

@@ -65,6 +65,7 @@ class IniDocument {
   EditResult DeleteSection(std::string_view section);
 
   std::string Serialize() const;
+  // No line at all (a byte-order mark alone is nothing): such a file is deleted.
   bool IsEmpty() const { return lines_.empty(); }
   bool IsUtf8() const { return encoding_ == Encoding::kUtf8; }
 

@@ -274,7 +274,7 @@ bool IniFile::Edit(const std::function<bool(IniDocument&)>& edit) {
     if (!edit(doc)) return false;
     std::string content = doc.Serialize();
     if (old.exists && content == old.bytes) return true;
-    if (content.empty()) return !old.exists || unlink(target.c_str()) == 0 || errno == ENOENT;
+    if (doc.IsEmpty()) return !old.exists || unlink(target.c_str()) == 0 || errno == ENOENT;
     if (content.size() > kIniMaxFileBytes) return false;  // it could not be read back whole
     if (lock.held()) SweepDeadWritersFiles(target);
     return ReplaceAtomically(target, content, old);
