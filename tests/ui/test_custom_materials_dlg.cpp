@@ -162,7 +162,7 @@ class CustomMaterialsDlgTest : public QObject {
 
   void livesInTheMainWindow() {
     MainWindowFixture f;
-    auto* custom = qobject_cast<CCustomMaterialsDlg*>(f.dlg().toolWindow(ToolKind::kCustom));
+    auto* custom = qobject_cast<CCustomMaterialsDlg*>(f.dlg().toolSlot(ToolKind::kCustom).window);
     QVERIFY(custom != nullptr);
     QVERIFY(!custom->isVisible());
     QAction* entry = f.dlg().toolMenu()->actions().at(5);
@@ -173,7 +173,7 @@ class CustomMaterialsDlgTest : public QObject {
     QCOMPARE(custom->pos().x(), f.dlg().frameGeometry().right() + 1);
     custom->close();  // the close box only hides it
     QVERIFY(!custom->isVisible());
-    QCOMPARE(f.dlg().toolWindow(ToolKind::kCustom), custom);
+    QCOMPARE(f.dlg().toolSlot(ToolKind::kCustom).window, custom);
   }
 };
 

@@ -429,7 +429,7 @@ class MainWindowTest : public QObject {
     for (int i = 0; i < menu->actions().size(); ++i) {
       QAction* action = menu->actions().at(i);
       texts << action->text();
-      QCOMPARE(action->isEnabled(), f.dlg().toolWindow(kinds[i]) != nullptr);
+      QCOMPARE(action->isEnabled(), f.dlg().toolSlot(kinds[i]).window != nullptr);
     }
     QCOMPARE(texts, expected);
     menu->close();

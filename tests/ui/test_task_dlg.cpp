@@ -307,7 +307,7 @@ class TaskDlgTest : public QObject {
     QTemporaryDir home;
     qputenv("XDG_CONFIG_HOME", QFile::encodeName(home.path()));
     MainWindowFixture f;
-    auto* tasks = qobject_cast<CTaskDlg*>(f.dlg().toolWindow(ToolKind::kTasks));
+    auto* tasks = qobject_cast<CTaskDlg*>(f.dlg().toolSlot(ToolKind::kTasks).window);
     QVERIFY(tasks != nullptr);
     QVERIFY(!tasks->isVisible());
     QVERIFY(tasks->tickTimer()->isActive());

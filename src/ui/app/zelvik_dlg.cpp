@@ -18,6 +18,9 @@
 
 #include "app/about_dlg.h"
 #include "app/calculator_strip.h"
+#include "app/show_request.h"
+#include "app/tray_icon.h"
+#include "app/x11_desktop.h"
 #include "common/app_icons.h"
 #include "config/custom_rows.h"
 #include "pages/page_one.h"
@@ -25,7 +28,6 @@
 #include "pages/page_two.h"
 #include "platform/single_instance.h"
 #include "platform/working_set.h"
-#include "tools/tool_windows.h"
 #include "util/numbers.h"
 #include "weight/density.h"
 
@@ -42,8 +44,9 @@ QString DensityText(double density) {
 
 }  // namespace
 
-CZelvikDlg::CZelvikDlg(std::filesystem::path configPath, SingleInstance* marker)
-    : QDialog(nullptr), store_(IniFile(configPath), &settings_), marker_(marker) {
+CZelvikDlg::CZelvikDlg(std::filesystem::path configPath, SingleInstance* marker, MainWindowServices services)
+    : QDialog(nullptr), store_(IniFile(configPath), &settings_), marker_(marker), services_(std::move(services)) {
+  if (!services_.userDragging) services_.userDragging = PointerButtonDown;
   setWindowTitle(QStringLiteral("ZelvikV4.2"));
   setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                  Qt::WindowCloseButtonHint | Qt::CustomizeWindowHint);
@@ -63,6 +66,10 @@ CZelvikDlg::CZelvikDlg(std::filesystem::path configPath, SingleInstance* marker)
   connect(adTimer_, &QTimer::timeout, this, &CZelvikDlg::OnAdTimer);
   adTimer_->start();
   TrimWorkingSet();
+
+  InstallDesktopHooks();
+  CreateDockTimers();
+  CreateTray();
 
   ConnectCommands();
   InstallTooltips();
@@ -150,20 +157,6 @@ void CZelvikDlg::ShowToolMenu() {
   toolMenu_->popup(QCursor::pos() - QPoint(0, 115));
 }
 
-void CZelvikDlg::ToggleTopmost() {
-  const bool makeTopmost = topmost_->text() == QStringLiteral("置 顶");
-  Qt::WindowFlags flags = windowFlags();
-  flags.setFlag(Qt::WindowStaysOnTopHint, makeTopmost);
-  if (QWindow* window = windowHandle()) {
-    // Changing the hint on the native window keeps it shown and in place.
-    overrideWindowFlags(flags);
-    window->setFlags(flags);
-  } else {
-    setWindowFlags(flags);
-  }
-  topmost_->setText(makeTopmost ? QStringLiteral("不置顶") : QStringLiteral("置 顶"));
-}
-
 int CZelvikDlg::collapsedHeight() const { return collapseLine_->geometry().bottom() + 1; }
 
 void CZelvikDlg::Collapse() {
@@ -191,37 +184,17 @@ void CZelvikDlg::ShowAboutBox() {
   aboutBox_->exec();
 }
 
-// Created hidden, in creation order; a menu entry is usable only when its window exists.
-void CZelvikDlg::CreateToolWindows() {
-  static constexpr ToolKind kMenuOrder[] = {ToolKind::kDensity, ToolKind::kUnitConvert, ToolKind::kWeldPipe,
-                                            ToolKind::kBearing,  ToolKind::kTasks,       ToolKind::kCustom};
-  for (int k = 0; k < kToolKindCount; ++k) toolWindows_[k] = CreateToolWindow(static_cast<ToolKind>(k), this);
-  for (std::size_t i = 0; i < toolActions_.size(); ++i) {
-    const ToolKind kind = kMenuOrder[i];
-    toolActions_[i]->setEnabled(toolWindow(kind) != nullptr);
-    connect(toolActions_[i], &QAction::triggered, this, [this, kind] { ToggleToolWindow(kind); });
-  }
-}
-
-// Shows the window against the main window's right edge, or hides it.
-void CZelvikDlg::ToggleToolWindow(ToolKind kind) {
-  CToolWindow* window = toolWindow(kind);
-  if (window == nullptr) return;
-  if (window->isVisible()) {
-    window->hide();
-    return;
-  }
-  const QRect main = frameGeometry();
-  window->move(main.left() + main.width(), main.top());
-  window->show();
-  window->raise();
-}
-
 void CZelvikDlg::ReleaseInstanceMarker() {
   if (marker_ != nullptr) marker_->Release();
 }
 
 void CZelvikDlg::ExitApplication() {
+  if (exiting_) return;
+  exiting_ = true;
+  if (trayPoll_ != nullptr) trayPoll_->stop();
+  if (tray_ != nullptr) tray_->Remove();
+  if (hotKey_ != nullptr) hotKey_->Unregister();
+  if (showRequests_ != nullptr) showRequests_->Close();
   ReleaseInstanceMarker();
   hide();
   QCoreApplication::quit();
