@@ -1,7 +1,5 @@
 #include "tasks/task_clock.h"
 
-#include <time.h>
-
 #include <array>
 #include <cstdio>
 
@@ -97,23 +95,6 @@ bool IsValidLocalTime(const LocalTime& t) {
   const int days = kDays[t.month - 1] + (t.month == 2 && IsLeap(t.year) ? 1 : 0);
   return t.day <= days && t.hour >= 0 && t.hour < 24 && t.minute >= 0 && t.minute < 60 && t.second >= 0 &&
          t.second < 60;
-}
-
-LocalTime SystemTaskClock::Now(int* millisecond) const {
-  timespec ts{};
-  clock_gettime(CLOCK_REALTIME, &ts);
-  struct tm tm {};
-  localtime_r(&ts.tv_sec, &tm);
-  if (millisecond != nullptr) *millisecond = static_cast<int>(ts.tv_nsec / 1000000);
-  // A leap second (tm_sec 60) counts as the last second of its minute.
-  return {tm.tm_year + 1900, tm.tm_mon + 1, tm.tm_mday, tm.tm_hour, tm.tm_min, tm.tm_sec > 59 ? 59 : tm.tm_sec};
-}
-
-std::uint32_t SystemTaskClock::UptimeMilliseconds() const {
-  timespec ts{};
-  clock_gettime(CLOCK_BOOTTIME, &ts);
-  const auto ms = static_cast<std::uint64_t>(ts.tv_sec) * 1000u + static_cast<std::uint64_t>(ts.tv_nsec) / 1000000u;
-  return static_cast<std::uint32_t>(ms);
 }
 
 }  // namespace zelvik

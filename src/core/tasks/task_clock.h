@@ -48,12 +48,4 @@ class TaskClock {
   virtual std::uint32_t UptimeMilliseconds() const = 0;
 };
 
-// The system's clocks: the realtime clock in the local time zone, and CLOCK_BOOTTIME, which
-// keeps counting through suspend.
-class SystemTaskClock : public TaskClock {
- public:
-  LocalTime Now(int* millisecond) const override;
-  std::uint32_t UptimeMilliseconds() const override;
-};
-
 }  // namespace zelvik

@@ -8,6 +8,7 @@
 #include "platform/autostart.h"
 #include "platform/monitor.h"
 #include "platform/power.h"
+#include "platform/system_task_clock.h"
 #include "tasks/task_clock.h"
 
 namespace zelvik::ui {
