@@ -220,7 +220,6 @@ class CZelvikDlg : public QDialog, public PageHost {
   EdgeDocking docking_{DockMetrics{}};
   QTimer* watchTimer_ = nullptr;
   QTimer* slideTimer_ = nullptr;
-  QTimer* dragEndTimer_ = nullptr;
   WinRect slideRect_;
   struct OwnMove {
     QPoint topLeft;
