@@ -5,6 +5,7 @@
 
 #include "test_files.h"
 #include "update/list_file.h"
+#include "update/update_list.h"
 
 namespace zelvik::update {
 namespace {
@@ -112,6 +113,23 @@ TEST(CIniFile, RefusesWhatItCannotRead) {
   EXPECT_FALSE(file.SetValue("oldexe", "\xF0\x9F\x98\x80"));
   WriteBytes(dir.path() / "big.ini", std::string(kListFileMaxBytes + 1, 'x'));
   EXPECT_FALSE(file.OpenIniFile(dir.path() / "big.ini"));
+}
+
+TEST(WithHashSection, ReplacesTheSectionAndKeepsTheRest) {
+  const std::string h1(64, 'a'), h2(64, 'b');
+  const struct {
+    const char* name;
+    std::string in, out;
+  } rows[] = {
+      {"appended", "[upnumber]\nupnumber=2\n", "[upnumber]\nupnumber=2\n[sha256]\n1=" + h1 + "\n2=" + h2 + "\n"},
+      {"line end added", "[a]\nk=v", "[a]\nk=v\n[sha256]\n1=" + h1 + "\n2=" + h2 + "\n"},
+      {"old section replaced", "[sha256]\r\n1=old\r\n[filelist]\r\n1=x\r\n",
+       "[filelist]\r\n1=x\r\n[sha256]\r\n1=" + h1 + "\r\n2=" + h2 + "\r\n"},
+  };
+  for (const auto& row : rows) EXPECT_EQ(WithHashSection(row.in, {h1, h2}), row.out) << row.name;
+  const ListFileText read(WithHashSection(rows[2].in, {h1, h2}));
+  EXPECT_EQ(ReadUpdateList(read).upnumber, 0);
+  EXPECT_EQ(read.GetValue("sha256", "2"), h2);
 }
 
 }  // namespace
