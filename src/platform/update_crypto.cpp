@@ -49,6 +49,10 @@ bool SodiumCrypto::VerifyList(std::string_view list, std::string_view signature)
 }
 
 std::optional<std::string> SodiumCrypto::Sha256Hex(const std::filesystem::path& file) {
+  return Sha256HexOfFile(file);
+}
+
+std::optional<std::string> Sha256HexOfFile(const std::filesystem::path& file) {
   if (!SodiumReady()) return std::nullopt;
   std::ifstream in(file, std::ios::binary);
   if (!in) return std::nullopt;

@@ -24,6 +24,9 @@ class SodiumCrypto : public update::Crypto {
   UpdatePublicKey key_;
 };
 
+// A file's SHA-256 in lower-case hex, or nullopt when it cannot be read.
+std::optional<std::string> Sha256HexOfFile(const std::filesystem::path& file);
+
 // 64 hex digits, or nullopt.
 std::optional<UpdatePublicKey> ParsePublicKey(std::string_view hex);
 
