@@ -19,6 +19,8 @@
 #include "app/about_dlg.h"
 #include "app/calculator_strip.h"
 #include "common/app_icons.h"
+#include "online/ad_area.h"
+#include "online/update_runner.h"
 #include "config/custom_rows.h"
 #include "pages/page_one.h"
 #include "pages/page_three.h"
@@ -61,6 +63,7 @@ CZelvikDlg::CZelvikDlg(std::filesystem::path configPath, SingleInstance* marker)
   connect(adTimer_, &QTimer::timeout, this, &CZelvikDlg::OnAdTimer);
   adTimer_->start();
   TrimWorkingSet();
+  CleanUpAfterUpdateAtStart();
 
   ConnectCommands();
   InstallTooltips();
@@ -167,6 +170,7 @@ int CZelvikDlg::collapsedHeight() const { return collapseLine_->geometry().botto
 void CZelvikDlg::Collapse() {
   setFixedSize(fullSize_.width(), collapsedHeight());
   adToggle_->setText(QStringLiteral("↓"));
+  adArea_->Stop();
 }
 
 void CZelvikDlg::ToggleAdArea() {
@@ -175,6 +179,7 @@ void CZelvikDlg::ToggleAdArea() {
   } else {
     setFixedSize(fullSize_);
     adToggle_->setText(QStringLiteral("↑"));
+    adArea_->Start();
   }
 }
 

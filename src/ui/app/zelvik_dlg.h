@@ -26,6 +26,7 @@ class SingleInstance;
 namespace zelvik::ui {
 
 class CAboutDlg;
+class CAdArea;
 class CalculatorStrip;
 class CWeightPage;
 
@@ -68,6 +69,7 @@ class CZelvikDlg : public QDialog, public PageHost {
   bool attach() const { return attach_; }
   QSize fullSize() const { return fullSize_; }
   int collapsedHeight() const;
+  CAdArea* adArea() const { return adArea_; }
 
  protected:
   void keyPressEvent(QKeyEvent* event) override;
@@ -114,7 +116,7 @@ class CZelvikDlg : public QDialog, public PageHost {
   QPushButton* about_ = nullptr;
   QPushButton* exit_ = nullptr;
   QFrame* collapseLine_ = nullptr;
-  QLabel* adPicture_ = nullptr;
+  CAdArea* adArea_ = nullptr;
   QMenu* toolMenu_ = nullptr;
   std::array<QAction*, 6> toolActions_{};
   QMenu* contextMenu_ = nullptr;
