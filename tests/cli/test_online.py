@@ -262,32 +262,6 @@ class UpdateAgainstAServer(unittest.TestCase):
         self.assertEqual(ok("list-value", os.path.join(self.app, "list.ini"), "oldexe", "oldexe"),
                          {"value": "zelvik"})
 
-    def test_no_answer_and_failures_change_nothing(self):
-        rows = [
-            ("answered no", lambda rel: None, "no", True),
-            ("a file missing", lambda rel: os.remove(os.path.join(rel.dir, "readme.txt")), "yes", True),
-            ("hash mismatch", lambda rel: write(os.path.join(rel.dir, "readme.txt"), b"evil"), "yes", True),
-            ("bad signature", lambda rel: write(os.path.join(rel.dir, "list.ini.sig"), b"\0" * 64), "yes", False),
-        ]
-        for name, spoil, answer, asked in rows:
-            with self.subTest(name):
-                shutil.rmtree(os.path.join(self.root, "updateMW"), ignore_errors=True)
-                rel = Release(self.root)
-                rel.sign()
-                spoil(rel)
-                env = self.serve()
-                before = self.snapshot()
-                p = run("update", "check", "--dir", self.app, "--answer", answer, env=env)
-                self.assertEqual(p.returncode, 0)
-                # A list whose signature fails is not read at all.
-                upexe = "zelvik43" if name != "bad signature" else ""
-                self.assertEqual(json.loads(p.stdout), {"result": 0, "upexe": upexe, "asked": asked})
-                self.assertEqual(self.snapshot(), before)
-                if answer == "yes":
-                    self.assertEqual(p.stderr.decode().count("zelvik: update: "), 1, p.stderr)
-                self.server.close()
-                self.server = None
-
     def test_the_new_copy_ends_the_old_one(self):
         # The old copy: a shell under the program's name, which records the SIGTERM it gets.
         old_exe = os.path.join(self.app, "zelvik")

@@ -119,27 +119,6 @@ class TestOnlineUpdate : public QObject {
     qunsetenv(product::kUpdateServerEnv);
   }
 
-  void theSameVersionAsksNothing() {
-    Publish(Server(), "4.2", App() / "mark");
-    testing_ftp::LoopbackFtp ftp(Server());
-    qputenv(product::kUpdateServerEnv, QByteArray::fromStdString(ftp.url()));
-    UrlCatcher urls;
-    CUpdateRunner runner;
-    runner.SetCopy(App(), "zelvik");
-    int asked = 0;
-    runner.SetQuestionBoxes([&](const QString&) { return ++asked > 0; }, [](const QString&) {});
-    QSignalSpy finished(&runner, &CUpdateRunner::finished);
-    QVERIFY(runner.Start());
-    QVERIFY(finished.wait(20000));
-    QCOMPARE(finished.first().at(0).toInt(), 0);
-    QCOMPARE(asked, 0);
-    QVERIFY(!fs::exists(App() / "list.ini"));
-    QVERIFY(!fs::exists(App() / "mark"));
-    QVERIFY(runner.Start());  // free again
-    QVERIFY(finished.wait(20000));
-    qunsetenv(product::kUpdateServerEnv);
-  }
-
   // Quitting while a slow download runs: the runner's end cancels it at once, and the
   // folder is left as it was.
   void endingTheRunnerCancelsASlowDownload() {
