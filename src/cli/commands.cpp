@@ -8,6 +8,10 @@ const std::vector<Command>& Commands() {
       {"weight", RunWeight, kWeightUsage},
       {"sizes", RunSizes, kSizesUsage},
       {"setting", RunSetting, kSettingUsage},
+      {"gif-frames", RunGifFrames, kGifFramesUsage},
+      {"list-value", RunListValue, kListValueUsage},
+      {"update", RunUpdate, kUpdateUsage},
+      {"update-sign", RunUpdateSign, kUpdateSignUsage},
   };
   return commands;
 }

@@ -25,10 +25,18 @@ int RunEval(const std::vector<std::string>& args);
 int RunWeight(const std::vector<std::string>& args);
 int RunSizes(const std::vector<std::string>& args);
 int RunSetting(const std::vector<std::string>& args);
+int RunGifFrames(const std::vector<std::string>& args);
+int RunListValue(const std::vector<std::string>& args);
+int RunUpdate(const std::vector<std::string>& args);
+int RunUpdateSign(const std::vector<std::string>& args);
 
 extern const char kEvalUsage[];
 extern const char kWeightUsage[];
 extern const char kSizesUsage[];
 extern const char kSettingUsage[];
+extern const char kGifFramesUsage[];
+extern const char kListValueUsage[];
+extern const char kUpdateUsage[];
+extern const char kUpdateSignUsage[];
 
 }  // namespace zelvik::cli

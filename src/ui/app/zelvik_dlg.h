@@ -36,6 +36,7 @@ class SingleInstance;
 namespace zelvik::ui {
 
 class CAboutDlg;
+class CAdArea;
 class GlobalHotKey;
 class SessionSignals;
 class ShowRequests;
@@ -128,6 +129,7 @@ class CZelvikDlg : public QDialog, public PageHost {
   bool attach() const { return attach_; }
   QSize fullSize() const { return fullSize_; }
   int collapsedHeight() const;
+  CAdArea* adArea() const { return adArea_; }
 
  protected:
   void keyPressEvent(QKeyEvent* event) override;
@@ -196,7 +198,7 @@ class CZelvikDlg : public QDialog, public PageHost {
   QPushButton* about_ = nullptr;
   QPushButton* exit_ = nullptr;
   QFrame* collapseLine_ = nullptr;
-  QLabel* adPicture_ = nullptr;
+  CAdArea* adArea_ = nullptr;
   QMenu* toolMenu_ = nullptr;
   QMenu* contextMenu_ = nullptr;
   QTimer* adTimer_ = nullptr;
