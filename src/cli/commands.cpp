@@ -10,6 +10,10 @@ const std::vector<Command>& Commands() {
       {"setting", RunSetting, kSettingUsage},
       {"custom", RunCustom, kCustomUsage},
       {"tasks", RunTasks, kTasksUsage},
+      {"gif-frames", RunGifFrames, kGifFramesUsage},
+      {"list-value", RunListValue, kListValueUsage},
+      {"update", RunUpdate, kUpdateUsage},
+      {"update-sign", RunUpdateSign, kUpdateSignUsage},
   };
   return commands;
 }

@@ -27,6 +27,10 @@ int RunSizes(const std::vector<std::string>& args);
 int RunSetting(const std::vector<std::string>& args);
 int RunCustom(const std::vector<std::string>& args);
 int RunTasks(const std::vector<std::string>& args);
+int RunGifFrames(const std::vector<std::string>& args);
+int RunListValue(const std::vector<std::string>& args);
+int RunUpdate(const std::vector<std::string>& args);
+int RunUpdateSign(const std::vector<std::string>& args);
 
 extern const char kEvalUsage[];
 extern const char kWeightUsage[];
@@ -34,5 +38,9 @@ extern const char kSizesUsage[];
 extern const char kSettingUsage[];
 extern const char kCustomUsage[];
 extern const char kTasksUsage[];
+extern const char kGifFramesUsage[];
+extern const char kListValueUsage[];
+extern const char kUpdateUsage[];
+extern const char kUpdateSignUsage[];
 
 }  // namespace zelvik::cli

@@ -118,7 +118,8 @@ class MainWindowTest : public QObject {
     QVERIFY(f.Main<QLineEdit>("1053")->text().isEmpty());
     QVERIFY(f.Main<QLineEdit>("1047")->text().isEmpty());
     QVERIFY(f.Main<QFrame>("1124") != nullptr);
-    QVERIFY(f.Main<QLabel>("1159") != nullptr);
+    QVERIFY(f.Main<QWidget>("1159") != nullptr);
+    QVERIFY(f.Main<QWidget>("1163") != nullptr);
     QVERIFY(f.Main<QLabel>("1164") != nullptr);
     QVERIFY(f.Main<QAbstractButton>("1118") != nullptr);
 

@@ -6,6 +6,8 @@
 
 #include "app/about_texts.h"
 #include "common/dialog_units.h"
+#include "online/ad_area.h"
+#include "online/update_runner.h"
 
 namespace zelvik::ui {
 
@@ -22,7 +24,7 @@ QPlainTextEdit* ReadOnlyText(const QString& id, const QString& text, QWidget* pa
 
 }  // namespace
 
-CAboutDlg::CAboutDlg(QWidget* parent) : QDialog(parent) {
+CAboutDlg::CAboutDlg(QWidget* parent) : QDialog(parent), updater_(new CUpdateRunner(this)) {
   setWindowTitle(QStringLiteral("Zelvik(2013.11.17)"));
   setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
                  Qt::CustomizeWindowHint);
@@ -41,16 +43,18 @@ CAboutDlg::CAboutDlg(QWidget* parent) : QDialog(parent) {
   auto* update = new QPushButton(QStringLiteral("检查\n更新"), this);
   update->setObjectName(QStringLiteral("1089"));
   update->setGeometry(du.Rect(276, 18, 42, 26));
-  update->setEnabled(false);
   update->setAutoDefault(false);
-  update->setToolTip(QStringLiteral("在线检查新版本(暂未开通)"));
+  update->setToolTip(QStringLiteral("打开下载页面并在线检查新版本"));
+  // A second check would write the same list file and folder: the button waits for the first.
+  connect(update, &QPushButton::clicked, updater_, &CUpdateRunner::Start);
+  connect(updater_, &CUpdateRunner::runningChanged, update, [update](bool running) { update->setEnabled(!running); });
 
   auto* shop = new QPushButton(QStringLiteral("访问网店"), this);
   shop->setObjectName(QStringLiteral("1090"));
   shop->setGeometry(du.Rect(276, 50, 42, 14));
-  shop->setEnabled(false);
   shop->setAutoDefault(false);
-  shop->setToolTip(QStringLiteral("网店暂未开通"));
+  shop->setToolTip(QStringLiteral("打开网店页面"));
+  connect(shop, &QPushButton::clicked, this, &OpenShopPage);
 
   auto* close = new QPushButton(QStringLiteral("关闭"), this);
   close->setObjectName(QStringLiteral("1"));

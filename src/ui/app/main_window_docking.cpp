@@ -17,7 +17,6 @@ namespace {
 constexpr int kDefaultTaskbar = 30;
 constexpr int kEdgeSize = 2;
 constexpr int kFrameSize = 4;
-constexpr int kDragEndPollMs = 30;
 constexpr qint64 kOwnMoveMs = 1000;   // the window manager confirms a move of ours within this
 
 QScreen* ScreenOf(const QWidget* w) {
@@ -56,13 +55,6 @@ void CZelvikDlg::CreateDockTimers() {
   slideTimer_->setInterval(EdgeDocking::kSlideMs);
   connect(slideTimer_, &QTimer::timeout, this, &CZelvikDlg::OnSlideTimer);
   clock_.start();
-  dragEndTimer_ = new QTimer(this);
-  dragEndTimer_->setInterval(kDragEndPollMs);
-  connect(dragEndTimer_, &QTimer::timeout, this, [this] {
-    if (services_.userDragging()) return;
-    dragEndTimer_->stop();
-    AdjustForDrag();  // the drag's last position, once the button is up
-  });
 }
 
 QPoint CZelvikDlg::ScreenOrigin() const {
@@ -130,7 +122,6 @@ void CZelvikDlg::moveEvent(QMoveEvent* event) {
   const bool dragging = services_.userDragging();
   if (!dragging && !frame.contains(QCursor::pos())) return;
   AdjustForDrag();
-  if (dragging) dragEndTimer_->start();
 }
 
 void CZelvikDlg::enterEvent(QEnterEvent* event) {

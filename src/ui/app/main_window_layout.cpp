@@ -16,6 +16,7 @@
 #include "app/zelvik_dlg.h"
 #include "common/app_icons.h"
 #include "common/dialog_units.h"
+#include "online/ad_area.h"
 
 namespace zelvik::ui {
 
@@ -76,7 +77,8 @@ void CZelvikDlg::CreateControls() {
   collapseLine_->setFixedHeight(2);
 
   Place(new QGroupBox(QStringLiteral("广告位招商"), this), nullptr, du.Rect(3, 244, 287, 67));
-  adPicture_ = Place(new QLabel(this), "1159", du.Rect(5, 252, 283, 56));
+  adArea_ = new CAdArea(this, du.Rect(5, 252, 283, 56), du.Rect(3, 254, 287, 54));
+  adArea_->Start();
 
   CreateToolMenu();
   setFixedSize(du.X(293), du.Y(314));

@@ -112,9 +112,10 @@ void CZelvikDlg::ToggleTopmost() {
 
 void CZelvikDlg::ShowTopmostAt300x200() {
   if (isMinimized()) setWindowState(windowState() & ~Qt::WindowMinimized);
-  SetTopmost(true);
   PlaceFrameAt(kCalledUpAt);
   show();
+  // After show: new flags on a hidden window make Qt build a new native window.
+  SetTopmost(true);
   raise();
   activateWindow();
 }

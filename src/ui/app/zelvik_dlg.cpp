@@ -22,6 +22,8 @@
 #include "app/tray_icon.h"
 #include "app/x11_desktop.h"
 #include "common/app_icons.h"
+#include "online/ad_area.h"
+#include "online/update_runner.h"
 #include "config/custom_rows.h"
 #include "pages/page_one.h"
 #include "pages/page_three.h"
@@ -66,6 +68,7 @@ CZelvikDlg::CZelvikDlg(std::filesystem::path configPath, SingleInstance* marker,
   connect(adTimer_, &QTimer::timeout, this, &CZelvikDlg::OnAdTimer);
   adTimer_->start();
   TrimWorkingSet();
+  CleanUpAfterUpdateAtStart();
 
   InstallDesktopHooks();
   CreateDockTimers();
@@ -162,6 +165,7 @@ int CZelvikDlg::collapsedHeight() const { return collapseLine_->geometry().botto
 void CZelvikDlg::Collapse() {
   setFixedSize(fullSize_.width(), collapsedHeight());
   adToggle_->setText(QStringLiteral("↓"));
+  adArea_->Stop();
 }
 
 void CZelvikDlg::ToggleAdArea() {
@@ -170,6 +174,7 @@ void CZelvikDlg::ToggleAdArea() {
   } else {
     setFixedSize(fullSize_);
     adToggle_->setText(QStringLiteral("↑"));
+    adArea_->Start();
   }
 }
 

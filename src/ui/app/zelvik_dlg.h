@@ -36,6 +36,7 @@ class SingleInstance;
 namespace zelvik::ui {
 
 class CAboutDlg;
+class CAdArea;
 class GlobalHotKey;
 class SessionSignals;
 class ShowRequests;
@@ -130,6 +131,7 @@ class CZelvikDlg : public QDialog, public PageHost {
   bool attach() const { return attach_; }
   QSize fullSize() const { return fullSize_; }
   int collapsedHeight() const;
+  CAdArea* adArea() const { return adArea_; }
 
  protected:
   void keyPressEvent(QKeyEvent* event) override;
@@ -198,7 +200,7 @@ class CZelvikDlg : public QDialog, public PageHost {
   QPushButton* about_ = nullptr;
   QPushButton* exit_ = nullptr;
   QFrame* collapseLine_ = nullptr;
-  QLabel* adPicture_ = nullptr;
+  CAdArea* adArea_ = nullptr;
   QMenu* toolMenu_ = nullptr;
   QMenu* contextMenu_ = nullptr;
   QTimer* adTimer_ = nullptr;
@@ -222,7 +224,6 @@ class CZelvikDlg : public QDialog, public PageHost {
   EdgeDocking docking_{DockMetrics{}};
   QTimer* watchTimer_ = nullptr;
   QTimer* slideTimer_ = nullptr;
-  QTimer* dragEndTimer_ = nullptr;
   WinRect slideRect_;
   struct OwnMove {
     QPoint topLeft;

@@ -1,0 +1,213 @@
+#include "platform/ftp_get.h"
+
+#include <curl/curl.h>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <iostream>
+
+namespace zelvik {
+
+namespace fs = std::filesystem;
+
+namespace {
+
+void Trace(const std::string& line) { std::cerr << "zelvik: ftp: " << line << "\n"; }
+
+// Path characters other than these are sent %-escaped.
+bool Unreserved(unsigned char c) {
+  return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || c == '-' || c == '.' ||
+         c == '_' || c == '~' || c == '/';
+}
+
+std::string EscapePath(const std::string& path) {
+  static const char kHex[] = "0123456789ABCDEF";
+  std::string out;
+  for (unsigned char c : path) {
+    if (Unreserved(c)) {
+      out += static_cast<char>(c);
+    } else {
+      out += '%';
+      out += kHex[c >> 4];
+      out += kHex[c & 15];
+    }
+  }
+  return out;
+}
+
+std::string BaseUrl(const std::string& server) {
+  std::string url = server.find("://") == std::string::npos ? "ftp://" + server : server;
+  if (url.back() != '/') url += '/';
+  return url;
+}
+
+struct Sink {
+  int fd = -1;
+  bool failed = false;
+};
+
+size_t WriteToFile(char* data, size_t size, size_t count, void* userdata) {
+  auto* sink = static_cast<Sink*>(userdata);
+  const size_t total = size * count;
+  size_t done = 0;
+  while (done < total) {
+    const ssize_t n = ::write(sink->fd, data + done, total - done);
+    if (n < 0) {
+      if (errno == EINTR) continue;
+      sink->failed = true;
+      return 0;
+    }
+    done += static_cast<size_t>(n);
+  }
+  return total;
+}
+
+}  // namespace
+
+CFtpGet::CFtpGet() {
+  static std::once_flag once;
+  std::call_once(once, [] { curl_global_init(CURL_GLOBAL_DEFAULT); });
+}
+
+CFtpGet::~CFtpGet() { CloseConnection(); }
+
+void CFtpGet::SetTimeouts(long connectSeconds, long lowSpeedBytes, long lowSpeedSeconds) {
+  connectSeconds_ = connectSeconds;
+  lowSpeedBytes_ = lowSpeedBytes;
+  lowSpeedSeconds_ = lowSpeedSeconds;
+  if (curl_ != nullptr) ApplyOptions();
+}
+
+void CFtpGet::Cancel() {
+  cancelled_ = true;
+  std::lock_guard<std::mutex> lock(multiMutex_);
+  if (multi_ != nullptr) curl_multi_wakeup(static_cast<CURLM*>(multi_));
+}
+
+int CFtpGet::Perform() {
+  CURL* c = static_cast<CURL*>(curl_);
+  CURLM* m = static_cast<CURLM*>(multi_);
+  if (curl_multi_add_handle(m, c) != CURLM_OK) return CURLE_FAILED_INIT;
+  CURLcode result = CURLE_ABORTED_BY_CALLBACK;
+  int running = 1;
+  while (!cancelled_) {
+    if (curl_multi_perform(m, &running) != CURLM_OK) {
+      result = CURLE_FAILED_INIT;
+      break;
+    }
+    int queued = 0;
+    if (CURLMsg* msg = curl_multi_info_read(m, &queued); msg != nullptr && msg->msg == CURLMSG_DONE) {
+      result = msg->data.result;
+      break;
+    }
+    if (running == 0) break;
+    curl_multi_poll(m, nullptr, 0, 1000, nullptr);
+  }
+  curl_multi_remove_handle(m, c);
+  return result;
+}
+
+int CFtpGet::OnProgress(void* self, std::int64_t, std::int64_t, std::int64_t, std::int64_t) {
+  return static_cast<CFtpGet*>(self)->cancelled_ ? 1 : 0;
+}
+
+void CFtpGet::ApplyOptions() {
+  CURL* c = static_cast<CURL*>(curl_);
+  curl_easy_setopt(c, CURLOPT_NOSIGNAL, 1L);
+  curl_easy_setopt(c, CURLOPT_PROTOCOLS_STR, "ftp,ftps");
+  curl_easy_setopt(c, CURLOPT_USE_SSL, static_cast<long>(CURLUSESSL_TRY));
+  curl_easy_setopt(c, CURLOPT_CONNECTTIMEOUT, connectSeconds_);
+  curl_easy_setopt(c, CURLOPT_LOW_SPEED_LIMIT, lowSpeedBytes_);
+  curl_easy_setopt(c, CURLOPT_LOW_SPEED_TIME, lowSpeedSeconds_);
+  curl_easy_setopt(c, CURLOPT_SERVER_RESPONSE_TIMEOUT, lowSpeedSeconds_);
+  curl_easy_setopt(c, CURLOPT_MAXFILESIZE_LARGE, static_cast<curl_off_t>(maxFileSize_));
+  curl_easy_setopt(c, CURLOPT_TRANSFERTEXT, 0L);
+  curl_easy_setopt(c, CURLOPT_NOPROGRESS, 0L);
+  curl_easy_setopt(c, CURLOPT_XFERINFOFUNCTION, &CFtpGet::OnProgress);
+  curl_easy_setopt(c, CURLOPT_XFERINFODATA, this);
+}
+
+bool CFtpGet::ConnectServer(const std::string& server) {
+  if (server.empty() || cancelled_) return false;
+  CloseConnection();
+  server_ = server;
+  base_ = BaseUrl(server);
+  if (base_.rfind("ftp://", 0) != 0 && base_.rfind("ftps://", 0) != 0) {
+    Trace("not an FTP address: " + server);
+    return false;
+  }
+  curl_ = curl_easy_init();
+  {
+    std::lock_guard<std::mutex> lock(multiMutex_);
+    multi_ = curl_multi_init();
+  }
+  if (curl_ == nullptr || multi_ == nullptr) {
+    CloseConnection();
+    return false;
+  }
+  ApplyOptions();
+  CURL* c = static_cast<CURL*>(curl_);
+  // Logs in and stays connected; the downloads reuse the control connection.
+  curl_easy_setopt(c, CURLOPT_URL, base_.c_str());
+  curl_easy_setopt(c, CURLOPT_NOBODY, 1L);
+  const CURLcode rc = static_cast<CURLcode>(Perform());
+  if (rc != CURLE_OK) {
+    Trace("cannot connect to " + server + ": " + curl_easy_strerror(rc));
+    CloseConnection();
+    return false;
+  }
+  return true;
+}
+
+bool CFtpGet::GetFile(const std::string& remote, const fs::path& local) {
+  if (curl_ == nullptr || cancelled_ || remote.empty() || local.filename().empty()) return false;
+  const fs::path folder = local.parent_path().empty() ? fs::path(".") : local.parent_path();
+  std::string tmpl = (folder / ("." + local.filename().string() + ".part-XXXXXX")).string();
+  Sink sink;
+  sink.fd = ::mkostemp(tmpl.data(), O_CLOEXEC);
+  if (sink.fd < 0) {
+    Trace("cannot write in " + folder.string());
+    return false;
+  }
+  CURL* c = static_cast<CURL*>(curl_);
+  const std::string url = base_ + EscapePath(remote);
+  curl_easy_setopt(c, CURLOPT_URL, url.c_str());
+  curl_easy_setopt(c, CURLOPT_NOBODY, 0L);
+  curl_easy_setopt(c, CURLOPT_WRITEFUNCTION, &WriteToFile);
+  curl_easy_setopt(c, CURLOPT_WRITEDATA, &sink);
+  const CURLcode rc = static_cast<CURLcode>(Perform());
+  bool ok = rc == CURLE_OK && !sink.failed;
+  if (!ok) Trace("cannot download " + remote + ": " + curl_easy_strerror(rc));
+  ok = ok && ::fchmod(sink.fd, 0644) == 0 && ::fsync(sink.fd) == 0;
+  ok = ::close(sink.fd) == 0 && ok;
+  ok = ok && std::rename(tmpl.c_str(), local.c_str()) == 0;
+  if (!ok) ::unlink(tmpl.c_str());
+  return ok;
+}
+
+int CFtpGet::GetFiles(const std::vector<std::string>& remote, const std::vector<fs::path>& local) {
+  failed_.fill(false);
+  const std::size_t n = std::min(remote.size(), local.size());
+  int failures = static_cast<int>(std::max(remote.size(), local.size()) - std::min<std::size_t>(n, kMaxFiles));
+  for (std::size_t i = 0; i < n && i < static_cast<std::size_t>(kMaxFiles); ++i) {
+    failed_[i] = !GetFile(remote[i], local[i]);
+    if (failed_[i]) ++failures;
+  }
+  return failures;
+}
+
+bool CFtpGet::CloseConnection() {
+  const bool was = curl_ != nullptr && multi_ != nullptr;
+  // The easy handle first: it may still use the connection the multi handle keeps.
+  if (curl_ != nullptr) curl_easy_cleanup(static_cast<CURL*>(curl_));
+  curl_ = nullptr;
+  std::lock_guard<std::mutex> lock(multiMutex_);
+  if (multi_ != nullptr) curl_multi_cleanup(static_cast<CURLM*>(multi_));
+  multi_ = nullptr;
+  return was;
+}
+
+}  // namespace zelvik
