@@ -8,6 +8,11 @@ const std::vector<Command>& Commands() {
       {"weight", RunWeight, kWeightUsage},
       {"sizes", RunSizes, kSizesUsage},
       {"setting", RunSetting, kSettingUsage},
+      {"density", RunDensity, kDensityUsage},
+      {"units", RunUnits, kUnitsUsage},
+      {"convert", RunConvert, kConvertUsage},
+      {"welded-pipes", RunWeldedPipes, kWeldedPipesUsage},
+      {"bearings", RunBearings, kBearingsUsage},
   };
   return commands;
 }

@@ -25,10 +25,20 @@ int RunEval(const std::vector<std::string>& args);
 int RunWeight(const std::vector<std::string>& args);
 int RunSizes(const std::vector<std::string>& args);
 int RunSetting(const std::vector<std::string>& args);
+int RunDensity(const std::vector<std::string>& args);
+int RunUnits(const std::vector<std::string>& args);
+int RunConvert(const std::vector<std::string>& args);
+int RunWeldedPipes(const std::vector<std::string>& args);
+int RunBearings(const std::vector<std::string>& args);
 
 extern const char kEvalUsage[];
 extern const char kWeightUsage[];
 extern const char kSizesUsage[];
 extern const char kSettingUsage[];
+extern const char kDensityUsage[];
+extern const char kUnitsUsage[];
+extern const char kConvertUsage[];
+extern const char kWeldedPipesUsage[];
+extern const char kBearingsUsage[];
 
 }  // namespace zelvik::cli
