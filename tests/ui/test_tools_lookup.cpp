@@ -76,6 +76,7 @@ class ToolsLookupTest : public QObject {
     QCOMPARE(dlg.findChild<QPushButton*>(QStringLiteral("1090"))->text(), QStringLiteral("查询 (下一个)"));
     QVERIFY(dlg.findChild<QPushButton*>(QStringLiteral("1090"))->isDefault());
     // "水(4℃)" and the note show their degree sign: the table's face draws it.
+    dlg.show();
     QImage image(48, 48, QImage::Format_RGB32);
     image.fill(Qt::white);
     {

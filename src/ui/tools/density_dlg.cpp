@@ -56,7 +56,6 @@ CDensityDlg::CDensityDlg(QWidget* owner) : CToolWindow(owner, QStringLiteral("�
   table_->setObjectName(QStringLiteral("1116"));
   table_->setModel(new DensityModel(table_));
   table_->setGeometry(du.Rect(4, 6, 154, 107));
-  table_->setFont(WithSymbolFace(font()));
   table_->setSelectionBehavior(QAbstractItemView::SelectRows);
   table_->setSelectionMode(QAbstractItemView::SingleSelection);
   table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -65,7 +64,6 @@ CDensityDlg::CDensityDlg(QWidget* owner) : CToolWindow(owner, QStringLiteral("�
   table_->setWordWrap(false);
   table_->setFrameShadow(QFrame::Sunken);
   table_->verticalHeader()->hide();
-  table_->verticalHeader()->setDefaultSectionSize(table_->fontMetrics().height() + 4);
   table_->horizontalHeader()->setSectionsClickable(false);
   table_->horizontalHeader()->setHighlightSections(false);
   table_->horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
@@ -92,11 +90,21 @@ CDensityDlg::CDensityDlg(QWidget* owner) : CToolWindow(owner, QStringLiteral("�
   SetEnterPressesDefault(true);
   connect(find_, &QPushButton::clicked, this, &CDensityDlg::FindNext);
 
-  auto* note = new QLabel(QStringLiteral("密度值为温度t=20℃\n时的值,部分为近似值"), this);
-  note->setFont(WithSymbolFace(font()));
-  note->setGeometry(du.Rect(4, 135, 154, 18));
+  note_ = new QLabel(QStringLiteral("密度值为温度t=20℃\n时的值,部分为近似值"), this);
+  note_->setGeometry(du.Rect(4, 135, 154, 18));
 
   setFixedSize(du.X(162), du.Y(153));
+}
+
+void CDensityDlg::showEvent(QShowEvent* event) {
+  // The face for "℃" is looked up when the window first shows, not while the program starts.
+  if (!symbolFaceSet_) {
+    table_->setFont(WithSymbolFace(font()));
+    table_->verticalHeader()->setDefaultSectionSize(table_->fontMetrics().height() + 4);
+    note_->setFont(WithSymbolFace(font()));
+    symbolFaceSet_ = true;
+  }
+  CToolWindow::showEvent(event);
 }
 
 void CDensityDlg::FindNext() {

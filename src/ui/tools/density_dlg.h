@@ -2,6 +2,7 @@
 
 #include "tools/tool_window.h"
 
+class QLabel;
 class QLineEdit;
 class QPushButton;
 class QTableView;
@@ -21,11 +22,16 @@ class CDensityDlg : public CToolWindow {
 
   int searchPosition() const { return searchPosition_; }
 
+ protected:
+  void showEvent(QShowEvent* event) override;
+
  private:
   QTableView* table_ = nullptr;
   QLineEdit* search_ = nullptr;
   QPushButton* find_ = nullptr;
+  QLabel* note_ = nullptr;
   int searchPosition_ = -1;  // row of the last hit
+  bool symbolFaceSet_ = false;
 };
 
 }  // namespace zelvik::ui
