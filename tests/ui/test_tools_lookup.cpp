@@ -4,7 +4,6 @@
 #include <QClipboard>
 #include <QComboBox>
 #include <QFontMetrics>
-#include <QHeaderView>
 #include <QLineEdit>
 #include <QListView>
 #include <QImage>
@@ -65,14 +64,9 @@ class ToolsLookupTest : public QObject {
     QCOMPARE(table->model()->headerData(1, Qt::Horizontal).toString(), QStringLiteral("名     称"));
     QCOMPARE(table->model()->data(table->model()->index(6, 2)).toString(), QStringLiteral("8.3～8.7"));
     QCOMPARE(table->model()->data(table->model()->index(123, 1)).toString(), QStringLiteral("PE板"));
-    QCOMPARE(table->palette().color(QPalette::Base), QColor(200, 255, 255));
-    QCOMPARE(table->palette().color(QPalette::Text), QColor(20, 0, 0));
+    // The selection stays visible while another control has the focus.
     QCOMPARE(table->palette().color(QPalette::Inactive, QPalette::Highlight),
              table->palette().color(QPalette::Active, QPalette::Highlight));
-    QVERIFY(!table->isSortingEnabled());
-    QVERIFY(!table->horizontalHeader()->sectionsClickable());
-    QCOMPARE(table->selectionBehavior(), QAbstractItemView::SelectRows);
-    QCOMPARE(table->selectionMode(), QAbstractItemView::SingleSelection);
     QCOMPARE(dlg.findChild<QPushButton*>(QStringLiteral("1090"))->text(), QStringLiteral("查询 (下一个)"));
     QVERIFY(dlg.findChild<QPushButton*>(QStringLiteral("1090"))->isDefault());
     // "水(4℃)" and the note show their degree sign: the table's face draws it.
