@@ -9,8 +9,15 @@ namespace zelvik {
 // private folder under /tmp.
 std::filesystem::path RuntimeDir();
 
-// A named marker held for the life of the process (an flock on a file in the runtime
-// folder, so a crashed copy never leaves it behind).
+// Opens a folder in a place others can write (/tmp): created 0700 at need, refused (-1) when
+// it is a symbolic link or belongs to another user, made private when it is not. Returns a
+// descriptor of the folder, O_CLOEXEC.
+int OpenPrivateFolder(const std::filesystem::path& dir);
+
+// A named marker that exists while any copy of the program runs: every copy holds a shared
+// flock on one file in the runtime folder for its whole life, and a starting copy probes it
+// with an exclusive one. The kernel drops the lock with the process, so a crashed copy never
+// leaves it behind.
 class SingleInstance {
  public:
   explicit SingleInstance(const std::string& name);
@@ -20,6 +27,8 @@ class SingleInstance {
 
   // Another process held the marker when this one was created.
   bool anotherRunning() const { return anotherRunning_; }
+  // This process holds the marker (false without a usable runtime folder).
+  bool held() const { return fd_ >= 0; }
 
   // Releases the marker before the end of the process.
   void Release();

@@ -60,6 +60,38 @@ class Eval(unittest.TestCase):
         self.assertEqual(ok("eval", "(" * 60 + "1" + ")" * 60)["value"], 0)
 
 
+def strict(stdout):
+    """Parses as RFC 8259 does: no NaN or Infinity tokens."""
+    def refuse(token):
+        raise AssertionError(f"non-standard JSON token {token}")
+    return json.loads(stdout, parse_constant=refuse)
+
+
+class StrictJson(unittest.TestCase):
+    def test_non_finite_values_are_null_with_their_text(self):
+        rows = [("pow(10,400)", "inf"), ("0-pow(10,400)", "-inf"), ("pow(10,400)-pow(10,400)", "nan")]
+        for text, word in rows:
+            with self.subTest(text=text):
+                p = run("eval", text)
+                self.assertEqual(p.returncode, 0)
+                self.assertEqual(strict(p.stdout), {"value": None, "text": word})
+
+    def test_invalid_utf8_in_arguments_becomes_replacement_characters(self):
+        # Arguments as raw bytes: "1", two stray bytes, a truncated 3-byte sequence, "2".
+        p = subprocess.run([CLI, "weight", "fastener", "--length", b"1\xff\xfe\xe4\xb82"],
+                           capture_output=True)
+        self.assertEqual(p.returncode, 0)
+        out = strict(p.stdout.decode("utf-8", errors="strict"))
+        self.assertEqual(out["length_text"], "1\ufffd\ufffd\ufffd2")
+
+    def test_every_command_prints_strict_json(self):
+        for args in (["eval", "sqrt(2)"], ["weight", "hot-angle", "--length", "6000"], ["sizes", "wire-rope"],
+                     ["sizes", "fastener", "--type", "#70"]):
+            with self.subTest(args=args):
+                p = run(*args)
+                strict(p.stdout)
+
+
 class Weight(unittest.TestCase):
     def w(self, calc, *args):
         return ok("weight", calc, *args)
@@ -206,7 +238,9 @@ class BadUsage(unittest.TestCase):
             ["weight", "plate1", "--units", "kg"], ["weight", "plate1", "--decimals", "two"],
             ["weight", "hot-angle", "--type", "#0"], ["weight", "plate1", "--area", "1"],
             ["weight", "round-pipe", "--mode", "outer"], ["sizes", "hot-angle", "--types"], ["eval"],
-            ["eval", "1", "2"], ["frobnicate"], [],
+            ["eval", "1", "2"], ["frobnicate"], [], ["setting", "colour", "1"], ["setting", "danwei", "x"],
+            ["setting", "danwei", "1.5"], ["setting", "danwei"], ["setting", "danwei", "3"],
+            ["setting", "autorun", "1", "2"], ["setting", "--colour", "x"],
         ]
         for args in cases:
             with self.subTest(args=args):

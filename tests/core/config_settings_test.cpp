@@ -90,14 +90,23 @@ INSTANTIATE_TEST_SUITE_P(
         Scenario{"WritesDecimalText", std::nullopt,
                  [](SettingsStore& s) { s.StoreSetting(SettingKey::kUnitSystem, 2); },
                  "[Setting]\ndanwei=2\n"},
-        // The flags decide, not the file: a key another copy stored after this one loaded
-        // goes with the section when all four flags here are 0.
-        Scenario{"AllFlagsZeroDeletesWholeSection", std::nullopt,
+        // The file decides, not the flags: a key another copy stored after this one loaded
+        // survives although all four flags here are 0.
+        Scenario{"AllFlagsZeroKeepsAnotherCopysKey", "[Setting]\ndanwei=1\n",
                  [](SettingsStore& s) {
                    IniFile(s.file().path()).WriteString("Setting", "hidetubiao", "1");
                    s.StoreUnitSystem(0);
                  },
+                 "[Setting]\nhidetubiao=1\n"},
+        Scenario{"AnotherCopyClearedItsKeyToo", "[Setting]\nautorun=1\n",
+                 [](SettingsStore& s) {
+                   IniFile(s.file().path()).DeleteKey("Setting", "autorun");
+                   IniFile(s.file().path()).WriteString("Setting", "danwei", "2");
+                   s.StoreUnitSystem(0);
+                 },
                  std::nullopt},
+        Scenario{"ZeroValuedKeysDoNotKeepTheSection", "[Setting]\nminirun=0\nautorun=1\n",
+                 [](SettingsStore& s) { s.StoreSetting(SettingKey::kAutorun, 0); }, std::nullopt},
         Scenario{"OtherSectionsUntouched", "; mine\n[Setting]\r\ndanwei=1\r\n" + kTask,
                  [](SettingsStore& s) { s.StoreUnitSystem(2); },
                  "; mine\n[Setting]\r\ndanwei=2\r\n" + kTask}),

@@ -19,10 +19,12 @@ TEST(Numbers, FormatFixedIgnoresTheUserLocale) {
   // A locale with a decimal comma must not leak into results.
   const char* old = std::setlocale(LC_ALL, nullptr);
   std::string saved = old ? old : "C";
-  if (std::setlocale(LC_ALL, "de_DE.UTF-8") != nullptr) {
-    EXPECT_EQ(FormatFixed(7.85, 2), "7.85");
-    EXPECT_DOUBLE_EQ(ParseLeadingDouble("7.85"), 7.85);
-  }
+  // scripts/deps generates the locale; without it this test would prove nothing.
+  ASSERT_NE(std::setlocale(LC_ALL, "de_DE.UTF-8"), nullptr) << "de_DE.UTF-8 is not installed";
+  EXPECT_EQ(std::localeconv()->decimal_point[0], ',');
+  EXPECT_EQ(FormatFixed(7.85, 2), "7.85");
+  EXPECT_DOUBLE_EQ(ParseLeadingDouble("7.85"), 7.85);
+  EXPECT_DOUBLE_EQ(ParseLeadingDouble("7,85"), 7);
   std::setlocale(LC_ALL, saved.c_str());
   EXPECT_EQ(FormatFixed(0.5, 0), "0");
   EXPECT_EQ(FormatFixed(1.5, 0), "2");

@@ -3,9 +3,12 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <signal.h>
+
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <vector>
 
 #include "platform/desktop_calculator.h"
 #include "platform/single_instance.h"
@@ -47,33 +50,150 @@ TEST(DesktopCalculator, FirstCalculatorByPreferenceOnThePath) {
   EXPECT_EQ(FindDesktopCalculator((tmp.path() / "missing").string()), std::nullopt);
 }
 
-TEST(SingleInstance, SecondHolderSeesTheFirst) {
-  TempDir tmp;
-  ::setenv("ZELVIK_RUNTIME_DIR", tmp.path().c_str(), 1);
+// A copy in a child process that reports what it saw, then holds the marker until told to
+// end (a byte on its pipe).
+struct Copy {
+  pid_t pid = -1;
+  int toChild = -1;
+  bool sawAnother = false;
+
+  static Copy Start() {
+    int up[2], down[2];
+    EXPECT_EQ(pipe(up), 0);
+    EXPECT_EQ(pipe(down), 0);
+    Copy c;
+    c.pid = fork();
+    if (c.pid == 0) {
+      // Other copies' pipe ends would keep them from seeing their end.
+      for (int fd = 3; fd < 1024; ++fd) {
+        if (fd != up[1] && fd != down[0]) close(fd);
+      }
+      SingleInstance marker("renwu");
+      const char saw = marker.anotherRunning() ? '1' : '0';
+      (void)!write(up[1], &saw, 1);
+      char end;
+      (void)!read(down[0], &end, 1);
+      _exit(0);
+    }
+    close(up[1]);
+    close(down[0]);
+    char saw = '?';
+    EXPECT_EQ(read(up[0], &saw, 1), 1);
+    close(up[0]);
+    c.toChild = down[1];
+    c.sawAnother = saw == '1';
+    return c;
+  }
+  void End() {
+    close(toChild);
+    int status = 0;
+    waitpid(pid, &status, 0);
+  }
+};
+
+class SingleInstanceTest : public testing::Test {
+ protected:
+  void SetUp() override { ::setenv("ZELVIK_RUNTIME_DIR", tmp_.path().c_str(), 1); }
+  void TearDown() override { ::unsetenv("ZELVIK_RUNTIME_DIR"); }
+  TempDir tmp_;
+};
+
+TEST_F(SingleInstanceTest, MarkerLivesWhileAnyCopyRuns) {
+  Copy a = Copy::Start();
+  Copy b = Copy::Start();
+  EXPECT_FALSE(a.sawAnother);
+  EXPECT_TRUE(b.sawAnother);
+  a.End();  // the first copy goes; the second still runs
+  Copy c = Copy::Start();
+  EXPECT_TRUE(c.sawAnother);
+  b.End();
+  c.End();
+  Copy d = Copy::Start();
+  EXPECT_FALSE(d.sawAnother);
+  d.End();
+}
+
+TEST_F(SingleInstanceTest, ReleaseAndCrashLeaveNothingBehind) {
   {
     SingleInstance first("renwu");
+    EXPECT_TRUE(first.held());
     EXPECT_FALSE(first.anotherRunning());
-    // flock is per open file description, so a second open in this process competes too.
-    SingleInstance second("renwu");
-    EXPECT_TRUE(second.anotherRunning());
     SingleInstance other("other");
     EXPECT_FALSE(other.anotherRunning());
     first.Release();
-    SingleInstance third("renwu");
-    EXPECT_FALSE(third.anotherRunning());
+    SingleInstance again("renwu");
+    EXPECT_FALSE(again.anotherRunning());
   }
-  // A holder that dies leaves nothing behind.
   const pid_t child = fork();
   if (child == 0) {
     SingleInstance held("renwu");
-    _exit(held.anotherRunning() ? 1 : 0);
+    ::kill(::getpid(), SIGKILL);
   }
-  int status = 0;
-  ::waitpid(child, &status, 0);
-  EXPECT_EQ(WEXITSTATUS(status), 0);
+  ::waitpid(child, nullptr, 0);
   SingleInstance after("renwu");
   EXPECT_FALSE(after.anotherRunning());
-  ::unsetenv("ZELVIK_RUNTIME_DIR");
+}
+
+// Many copies starting at once: exactly one of them is the first.
+TEST_F(SingleInstanceTest, SimultaneousStartsFindExactlyOneFirst) {
+  constexpr int kCopies = 4;
+  for (int round = 0; round < 20; ++round) {
+    std::vector<pid_t> pids;
+    int up[2], hold[2];
+    ASSERT_EQ(pipe(up), 0);
+    ASSERT_EQ(pipe(hold), 0);
+    for (int i = 0; i < kCopies; ++i) {
+      pid_t pid = fork();
+      if (pid == 0) {
+        close(hold[1]);
+        SingleInstance marker("race");
+        const char saw = marker.anotherRunning() ? '1' : '0';
+        (void)!write(up[1], &saw, 1);
+        char end;
+        (void)!read(hold[0], &end, 1);  // every copy runs until all have started
+        _exit(0);
+      }
+      pids.push_back(pid);
+    }
+    close(up[1]);
+    close(hold[0]);
+    int firsts = 0, reports = 0;
+    char saw;
+    while (reports < kCopies && read(up[0], &saw, 1) == 1) {
+      ++reports;
+      firsts += saw == '0';
+    }
+    close(hold[1]);
+    close(up[0]);
+    for (pid_t pid : pids) waitpid(pid, nullptr, 0);
+    EXPECT_EQ(firsts, 1) << "round " << round;
+  }
+}
+
+TEST(PrivateFolder, RefusesLinksAndOtherUsersFolders) {
+  TempDir tmp;
+  const fs::path mine = tmp.path() / "zelvik-1000";
+  int fd = OpenPrivateFolder(mine);
+  ASSERT_GE(fd, 0);
+  ::close(fd);
+  EXPECT_EQ(fs::status(mine).permissions() & fs::perms::mask, fs::perms::owner_all);
+
+  ::chmod(mine.c_str(), 0777);  // made private again
+  fd = OpenPrivateFolder(mine);
+  ASSERT_GE(fd, 0);
+  ::close(fd);
+  EXPECT_EQ(fs::status(mine).permissions() & fs::perms::mask, fs::perms::owner_all);
+
+  const fs::path planted = tmp.path() / "zelvik-link";
+  fs::create_symlink(mine, planted);
+  EXPECT_EQ(OpenPrivateFolder(planted), -1);
+
+  if (::geteuid() == 0) {  // only root can hand a folder to someone else
+    const fs::path theirs = tmp.path() / "zelvik-theirs";
+    fs::create_directory(theirs);
+    ASSERT_EQ(::chown(theirs.c_str(), 12345, 12345), 0);
+    EXPECT_EQ(OpenPrivateFolder(theirs), -1);
+  }
 }
 
 }  // namespace

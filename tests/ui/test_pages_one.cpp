@@ -2,6 +2,8 @@
 #include <QComboBox>
 #include <QLineEdit>
 #include <QRadioButton>
+#include <QStyle>
+#include <QStyleOptionFrame>
 #include <QTest>
 
 #include "pages/page_one.h"
@@ -122,6 +124,41 @@ class TestPageOne : public QObject {
   }
 
   // Selecting by program runs nothing; only the user's choice does.
+  // Every built-in spec must be readable whole from its first character: a field that shows
+  // the end of a long text cut the leading digit off ("[36c" showed "60×100×13.0").
+  void specTextsFitAndShowTheirStart_data() {
+    QTest::addColumn<QByteArray>("list");
+    QTest::addColumn<QByteArray>("spec");
+    QTest::newRow("channel") << QByteArray("1033") << QByteArray("1041");
+    QTest::newRow("I-beam") << QByteArray("1038") << QByteArray("1042");
+  }
+  void specTextsFitAndShowTheirStart() {
+    QFETCH(QByteArray, list);
+    QFETCH(QByteArray, spec);
+    QComboBox* sizes = List(page_.get(), list.constData());
+    QLineEdit* field = Field(page_.get(), spec.constData());
+    QStyleOptionFrame option;
+    option.initFrom(field);
+    option.lineWidth = field->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &option, field);
+    const QRect contents = field->style()->subElementRect(QStyle::SE_LineEditContents, &option, field);
+    const QMargins margins = field->textMargins();
+    const int room = contents.width() - margins.left() - margins.right() - 2 * 2;  // QLineEdit's own margin
+    int widest = 0;
+    QString widestText;
+    for (int i = 0; i < sizes->count(); ++i) {
+      Choose(page_.get(), list.constData(), i);
+      if (field->text().isEmpty()) continue;
+      const int width = field->fontMetrics().horizontalAdvance(field->text());
+      if (width > widest) {
+        widest = width;
+        widestText = field->text();
+      }
+      QCOMPARE(field->cursorPosition(), 0);
+      QVERIFY(field->alignment() & Qt::AlignLeft);
+    }
+    QVERIFY2(widest <= room, qPrintable(QStringLiteral("%1 needs %2 px, the field has %3").arg(widestText).arg(widest).arg(room)));
+  }
+
   void programSelectionRunsNothing() {
     List(page_.get(), "1038")->setCurrentIndex(3);
     QCOMPARE(Text(page_.get(), "1042"), QStringLiteral("100×68×4.5"));

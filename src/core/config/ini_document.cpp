@@ -5,6 +5,7 @@
 #include <utility>
 
 #include "config/gbk.h"
+#include "util/utf8.h"
 
 namespace zelvik {
 
@@ -149,28 +150,55 @@ void IniDocument::ClassifyUndecodable(Line& line, std::string_view rawLine,
   if (eq == std::string_view::npos) return;
   std::string_view keyRaw = Trim(rawLine.substr(0, eq));
   if (!ValidKeyName(keyRaw)) return;
-  std::optional<std::string> key = converter.Convert(keyRaw);
+  std::optional<std::string> key = Decode(keyRaw, converter);
   if (!key) return;
   line.kind = Kind::kKeyUnreadable;
   line.name = AddText(*key);
 }
 
+std::optional<std::string> IniDocument::Decode(std::string_view bytes, GbkConverter& converter) const {
+  if (encoding_ == Encoding::kUtf8) {
+    if (IsValidUtf8(bytes)) return std::string(bytes);
+    return std::nullopt;
+  }
+  return converter.Convert(bytes);
+}
+
+std::optional<std::string> IniDocument::Encode(std::string_view text) const {
+  if (encoding_ == Encoding::kUtf8) {
+    if (IsValidUtf8(text)) return std::string(text);
+    return std::nullopt;
+  }
+  return Utf8ToGbk(text);
+}
+
+IniDocument::Encoding IniDocument::DetectEncoding(std::string_view bytes, bool& bom) {
+  bom = bytes.substr(0, kUtf8Bom.size()) == kUtf8Bom;
+  if (bom) return Encoding::kUtf8;
+  // Pure ASCII reads the same either way and stays GBK, so new Chinese text is stored as
+  // the program has always stored it. GBK text is almost never valid UTF-8 as well.
+  const bool multiByte = std::any_of(bytes.begin(), bytes.end(), [](char c) { return (c & 0x80) != 0; });
+  return multiByte && IsValidUtf8(bytes) ? Encoding::kUtf8 : Encoding::kGbk;
+}
+
 IniDocument IniDocument::Parse(std::string bytes) {
   IniDocument doc;
   if (bytes.size() > kMaxParseBytes) bytes.resize(kMaxParseBytes);
+  doc.encoding_ = DetectEncoding(bytes, doc.bom_);
+  if (doc.bom_) bytes.erase(0, kUtf8Bom.size());
   doc.raw_ = std::move(bytes);
   const std::string_view raw = doc.raw_;
+  GbkConverter converter(GbkConverter::Direction::kToUtf8);
 
-  // Usually the whole file is valid GBK: one conversion, and its lines pair up with the
-  // raw lines because "\n" never occurs inside a GBK character.
+  // Usually the whole file decodes: one conversion, and its lines pair up with the raw
+  // lines because "\n" never occurs inside a GBK or UTF-8 character.
   bool whole = false;
   if (raw.find('\0') == std::string_view::npos) {
-    if (std::optional<std::string> text = GbkToUtf8(raw)) {
+    if (std::optional<std::string> text = doc.Decode(raw, converter)) {
       doc.text_ = std::move(*text);
       whole = true;
     }
   }
-  GbkConverter converter(GbkConverter::Direction::kToUtf8);
 
   bool sawEol = false;
   std::size_t pos = 0;
@@ -199,7 +227,7 @@ IniDocument IniDocument::Parse(std::string bytes) {
       doc.ClassifyDecoded(line, std::string_view(doc.text_).substr(textPos, tend - textPos));
       textPos = (tnl == std::string::npos ? doc.text_.size() : tnl + 1);
     } else if (rawLine.find('\0') == std::string_view::npos) {
-      if (std::optional<std::string> decoded = converter.Convert(rawLine)) {
+      if (std::optional<std::string> decoded = doc.Decode(rawLine, converter)) {
         std::size_t mark = doc.text_.size();
         doc.text_.append(*decoded);
         doc.ClassifyDecoded(line, std::string_view(doc.text_).substr(mark));
@@ -306,8 +334,8 @@ IniDocument::EditResult IniDocument::Set(std::string_view section, std::string_v
   if (!ValidSectionName(section) || !ValidKeyName(key) || HasLineBreakOrNul(value)) {
     return EditResult::kInvalid;
   }
-  std::optional<std::string> gbkValue = Utf8ToGbk(value);
-  if (!gbkValue) return EditResult::kInvalid;
+  std::optional<std::string> diskValue = Encode(value);
+  if (!diskValue) return EditResult::kInvalid;
 
   if (const SectionRef* s = FirstSection(section)) {
     if (std::optional<std::size_t> i = FirstKey(*s, key)) {
@@ -319,21 +347,21 @@ IniDocument::EditResult IniDocument::Set(std::string_view section, std::string_v
       std::size_t valueStart = eq + 1;
       while (valueStart < old.size() && IsBlank(old[valueStart])) ++valueStart;
       std::string bytes(old.substr(0, valueStart));
-      bytes += *gbkValue;
+      bytes += *diskValue;
       line.raw = AddRaw(bytes);
       line.value = AddText(Trim(value));
       line.kind = Kind::kKey;
       return EditResult::kChanged;
     }
-    std::optional<std::string> gbkKey = Utf8ToGbk(key);
-    if (!gbkKey) return EditResult::kInvalid;
+    std::optional<std::string> diskKey = Encode(key);
+    if (!diskKey) return EditResult::kInvalid;
     std::size_t at = s->header + 1;
     for (std::size_t i = s->header + 1; i < s->end; ++i) {
       if (lines_[i].kind != Kind::kBlank) at = i + 1;
     }
     Line line;
     line.kind = Kind::kKey;
-    line.raw = AddRaw(*gbkKey + "=" + *gbkValue);
+    line.raw = AddRaw(*diskKey + "=" + *diskValue);
     line.name = AddText(key);
     line.value = AddText(Trim(value));
     InsertLine(at, line);
@@ -341,17 +369,17 @@ IniDocument::EditResult IniDocument::Set(std::string_view section, std::string_v
     return EditResult::kChanged;
   }
 
-  std::optional<std::string> gbkSection = Utf8ToGbk(section);
-  std::optional<std::string> gbkKey = Utf8ToGbk(key);
-  if (!gbkSection || !gbkKey) return EditResult::kInvalid;
+  std::optional<std::string> diskSection = Encode(section);
+  std::optional<std::string> diskKey = Encode(key);
+  if (!diskSection || !diskKey) return EditResult::kInvalid;
   Line header;
   header.kind = Kind::kSection;
-  header.raw = AddRaw("[" + *gbkSection + "]");
+  header.raw = AddRaw("[" + *diskSection + "]");
   header.name = AddText(section);
   InsertLine(lines_.size(), header);
   Line line;
   line.kind = Kind::kKey;
-  line.raw = AddRaw(*gbkKey + "=" + *gbkValue);
+  line.raw = AddRaw(*diskKey + "=" + *diskValue);
   line.name = AddText(key);
   line.value = AddText(Trim(value));
   InsertLine(lines_.size(), line);
@@ -404,7 +432,8 @@ IniDocument::EditResult IniDocument::DeleteSection(std::string_view section) {
 
 std::string IniDocument::Serialize() const {
   std::string out;
-  out.reserve(raw_.size());
+  out.reserve(raw_.size() + kUtf8Bom.size());
+  if (bom_) out.append(kUtf8Bom);
   for (const Line& line : lines_) {
     out.append(RawOf(line));
     out.append(EolText(line.eol));

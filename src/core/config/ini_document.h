@@ -12,6 +12,9 @@ class GbkConverter;
 
 // The text of one INI file held as its lines, with private-profile lookup and in-place
 // editing. The bytes are GBK as on disk; names and values handed in and out are UTF-8.
+// A file that starts with a UTF-8 byte-order mark, or is valid UTF-8 holding a multi-byte
+// sequence, was saved by an editor as UTF-8: it is read as UTF-8 and edited in UTF-8 (the
+// mark is kept), so its Chinese names stay readable.
 //
 // Reading follows the platform's profile functions:
 // - section and key names compare case-insensitively for ASCII letters, whole characters
@@ -62,7 +65,9 @@ class IniDocument {
   EditResult DeleteSection(std::string_view section);
 
   std::string Serialize() const;
+  // No line at all (a byte-order mark alone is nothing): such a file is deleted.
   bool IsEmpty() const { return lines_.empty(); }
+  bool IsUtf8() const { return encoding_ == Encoding::kUtf8; }
 
  private:
   enum class Kind : std::uint8_t {
@@ -74,6 +79,8 @@ class IniDocument {
     kKeyUnreadable,  // a readable key whose value is not valid text
   };
   enum class Eol : std::uint8_t { kNone, kLf, kCrLf };
+  enum class Encoding : std::uint8_t { kGbk, kUtf8 };
+  static constexpr std::string_view kUtf8Bom = "\xEF\xBB\xBF";
   struct Span {
     std::uint32_t off = 0;
     std::uint32_t len = 0;
@@ -90,6 +97,11 @@ class IniDocument {
     std::size_t end;     // one past the section's last line
   };
 
+  static Encoding DetectEncoding(std::string_view bytes, bool& bom);
+  // File bytes of one line to UTF-8 and back, in the file's encoding; nullopt when the text
+  // has no form there.
+  std::optional<std::string> Decode(std::string_view bytes, GbkConverter& converter) const;
+  std::optional<std::string> Encode(std::string_view text) const;
   std::string_view RawOf(const Line& line) const;
   std::string_view TextOf(Span span) const;
   Span AddRaw(std::string_view bytes);
@@ -110,6 +122,8 @@ class IniDocument {
   std::vector<Line> lines_;
   std::vector<SectionRef> sections_;
   Eol newline_ = Eol::kLf;  // line end of new lines: the file's first one
+  Encoding encoding_ = Encoding::kGbk;
+  bool bom_ = false;
 };
 
 // ASCII letters case-insensitively, every other byte exactly, so multi-byte UTF-8

@@ -1,6 +1,7 @@
 #include "config/ini_file.h"
 
 #include <fcntl.h>
+#include <signal.h>
 #include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -8,6 +9,7 @@
 #include <algorithm>
 #include <atomic>
 #include <cerrno>
+#include <cstdlib>
 #include <string>
 #include <system_error>
 #include <utility>
@@ -36,9 +38,12 @@ class FolderLock {
   FolderLock(const fs::path& dir, int operation)
       : fd_(open(dir.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC)) {
     if (fd_ < 0) return;
-    while (flock(fd_, operation) != 0 && errno == EINTR) {
+    int r;
+    while ((r = flock(fd_, operation)) != 0 && errno == EINTR) {
     }
+    held_ = r == 0;
   }
+  bool held() const { return held_; }
   ~FolderLock() {
     if (fd_ >= 0) close(fd_);  // releases the lock
   }
@@ -47,6 +52,7 @@ class FolderLock {
 
  private:
   int fd_;
+  bool held_ = false;
 };
 
 struct FileContent {
@@ -120,12 +126,19 @@ bool WriteAll(int fd, std::string_view data) {
   return true;
 }
 
-// A hidden name beside the target; created with O_EXCL so that two writers never share it.
-int CreateTempFile(const fs::path& target, fs::path& tempPath) {
+constexpr std::string_view kTempSuffix = ".tmp";
+
+// ".ConfigMW.ini.<pid>.<n>.tmp": the name a writer gives its temporary file once it has
+// content, just before renaming it over the target.
+std::string TempPrefix(const fs::path& target) { return "." + target.filename().string() + "."; }
+
+// A named temporary file beside the target; created with O_EXCL so that two writers never
+// share it.
+int CreateNamedTempFile(const fs::path& target, fs::path& tempPath) {
   static std::atomic<unsigned> counter{0};
   for (int attempt = 0; attempt < 100; ++attempt) {
-    std::string name = "." + target.filename().string() + "." + std::to_string(getpid()) + "." +
-                       std::to_string(counter.fetch_add(1)) + ".tmp";
+    std::string name = TempPrefix(target) + std::to_string(getpid()) + "." +
+                       std::to_string(counter.fetch_add(1)) + std::string(kTempSuffix);
     tempPath = FolderOf(target) / name;
     int fd = open(tempPath.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
     if (fd >= 0 || errno != EEXIST) return fd;
@@ -133,9 +146,47 @@ int CreateTempFile(const fs::path& target, fs::path& tempPath) {
   return -1;
 }
 
+// Gives the content of an unnamed O_TMPFILE file a temporary name, so that it can be renamed
+// over the target (linkat cannot replace a file).
+bool NameUnnamedFile(int fd, const fs::path& target, fs::path& tempPath) {
+  static std::atomic<unsigned> counter{0};
+  const std::string self = "/proc/self/fd/" + std::to_string(fd);
+  for (int attempt = 0; attempt < 100; ++attempt) {
+    std::string name = TempPrefix(target) + std::to_string(getpid()) + "." +
+                       std::to_string(counter.fetch_add(1)) + "u" + std::string(kTempSuffix);
+    tempPath = FolderOf(target) / name;
+    if (linkat(AT_FDCWD, self.c_str(), AT_FDCWD, tempPath.c_str(), AT_SYMLINK_FOLLOW) == 0) return true;
+    if (errno != EEXIST) return false;
+  }
+  return false;
+}
+
+// Temporary files of writers that were killed between naming and renaming. Only a writer
+// holding the folder lock makes them, so under the lock any whose process is gone is debris.
+void SweepDeadWritersFiles(const fs::path& target) {
+  const std::string prefix = TempPrefix(target);
+  std::error_code ec;
+  for (fs::directory_iterator it(FolderOf(target), ec), end; !ec && it != end; it.increment(ec)) {
+    const std::string name = it->path().filename().string();
+    if (name.size() <= prefix.size() + kTempSuffix.size() || name.compare(0, prefix.size(), prefix) != 0 ||
+        name.compare(name.size() - kTempSuffix.size(), kTempSuffix.size(), kTempSuffix) != 0) {
+      continue;
+    }
+    const std::string rest = name.substr(prefix.size());
+    char* endPid = nullptr;
+    const long pid = std::strtol(rest.c_str(), &endPid, 10);
+    if (endPid == rest.c_str() || *endPid != '.' || pid <= 0) continue;
+    if (pid == getpid() || kill(static_cast<pid_t>(pid), 0) == 0 || errno != ESRCH) continue;
+    unlink(it->path().c_str());
+  }
+}
+
 bool ReplaceAtomically(const fs::path& target, std::string_view content, const FileContent& old) {
   fs::path tempPath;
-  int fd = CreateTempFile(target, tempPath);
+  // An unnamed file leaves nothing behind when the writer is killed while writing it.
+  int fd = open(FolderOf(target).c_str(), O_TMPFILE | O_WRONLY | O_CLOEXEC, 0666);
+  const bool unnamed = fd >= 0;
+  if (!unnamed) fd = CreateNamedTempFile(target, tempPath);
   if (fd < 0) return false;
   bool ok = WriteAll(fd, content);
   if (ok && old.exists) {
@@ -145,10 +196,11 @@ bool ReplaceAtomically(const fs::path& target, std::string_view content, const F
     ok = fchmod(fd, old.st.st_mode & 07777) == 0;
   }
   ok = ok && fsync(fd) == 0;
+  if (ok && unnamed) ok = NameUnnamedFile(fd, target, tempPath);
   ok = close(fd) == 0 && ok;
   ok = ok && rename(tempPath.c_str(), target.c_str()) == 0;
   if (!ok) {
-    unlink(tempPath.c_str());
+    if (!tempPath.empty()) unlink(tempPath.c_str());
     return false;
   }
   int dirFd = open(FolderOf(target).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
@@ -159,14 +211,26 @@ bool ReplaceAtomically(const fs::path& target, std::string_view content, const F
   return true;
 }
 
-// Writes go through a symbolic link to its target rather than replacing the link.
+// Writes go through a symbolic link to its target rather than replacing the link, also when
+// the target does not exist yet (a link into a dot-file repository before its first write).
 fs::path WriteTarget(const fs::path& path) {
-  std::error_code ec;
-  if (fs::is_symlink(path, ec)) {
-    fs::path resolved = fs::canonical(path, ec);
-    if (!ec) return resolved;
+  fs::path current = path;
+  for (int depth = 0; depth < 40; ++depth) {
+    std::error_code ec;
+    if (!fs::is_symlink(current, ec)) return current;
+    fs::path next = fs::read_symlink(current, ec);
+    if (ec) return current;
+    current = next.is_absolute() ? next : FolderOf(current) / next;
   }
-  return path;
+  return current;  // a loop: every access will fail with ELOOP, which is a failed write
+}
+
+// The file's own write bits: a file without any is read-only for everyone, root included,
+// as a read-only attribute is; otherwise the caller must be allowed to write it.
+bool MayWrite(const fs::path& target, const FileContent& old) {
+  if (!old.exists) return true;
+  if ((old.st.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0) return false;
+  return faccessat(AT_FDCWD, target.c_str(), W_OK, AT_EACCESS) == 0;
 }
 
 }  // namespace
@@ -174,10 +238,11 @@ fs::path WriteTarget(const fs::path& path) {
 IniFile::IniFile(std::filesystem::path path) : path_(std::move(path)) {}
 
 IniDocument IniFile::Load() const {
-  fs::path dir = FolderOf(path_);
+  const fs::path target = WriteTarget(path_);
+  fs::path dir = FolderOf(target);
   if (!IsDirectory(dir)) return IniDocument();
   FolderLock lock(dir, LOCK_SH);
-  FileContent c = ReadFileContent(path_);
+  FileContent c = ReadFileContent(target);
   if (!c.exists || !c.ok) return IniDocument();
   return IniDocument::Parse(std::move(c.bytes));
 }
@@ -204,13 +269,14 @@ bool IniFile::Edit(const std::function<bool(IniDocument&)>& edit) {
     }
     FolderLock lock(dir, LOCK_EX);
     FileContent old = ReadFileContent(target);
-    if (!old.ok || old.tooLarge) return false;
+    if (!old.ok || old.tooLarge || !MayWrite(target, old)) return false;
     IniDocument doc = IniDocument::Parse(old.bytes);
     if (!edit(doc)) return false;
     std::string content = doc.Serialize();
     if (old.exists && content == old.bytes) return true;
-    if (content.empty()) return !old.exists || unlink(target.c_str()) == 0 || errno == ENOENT;
+    if (doc.IsEmpty()) return !old.exists || unlink(target.c_str()) == 0 || errno == ENOENT;
     if (content.size() > kIniMaxFileBytes) return false;  // it could not be read back whole
+    if (lock.held()) SweepDeadWritersFiles(target);
     return ReplaceAtomically(target, content, old);
   } catch (...) {
     return false;  // out of memory or a path that cannot be built: a failed write
@@ -249,8 +315,9 @@ bool IniFile::RemoveIfEmpty() {
   const fs::path dir = FolderOf(target);
   if (!IsDirectory(dir)) return true;
   FolderLock lock(dir, LOCK_EX);
-  struct stat st;
-  if (stat(target.c_str(), &st) != 0 || !S_ISREG(st.st_mode) || st.st_size != 0) return true;
+  FileContent old = ReadFileContent(target);
+  if (!old.exists || !old.ok || old.st.st_size != 0) return true;
+  if (!MayWrite(target, old)) return false;
   return unlink(target.c_str()) == 0 || errno == ENOENT;
 }
 

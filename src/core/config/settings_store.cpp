@@ -73,19 +73,28 @@ bool SettingsStore::StoreUnitSystem(int value) {
   return DeleteAndTidy(SettingKey::kUnitSystem, true);
 }
 
+bool ApplySetting(IniDocument& doc, SettingKey key, int value, bool writeFirst) {
+  const char* name = SettingKeyName(key);
+  if ((value != 0 || writeFirst) &&
+      doc.Set(kSettingSection, name, std::to_string(value)) == IniDocument::EditResult::kInvalid) {
+    return false;
+  }
+  if (value != 0) return true;
+  doc.DeleteKey(kSettingSection, name);
+  // Decided from the document, not from any copy's flags: another running copy may have
+  // stored a key since this one read them.
+  bool anyStored = false;
+  for (SettingKey k : kSettingKeys) {
+    if (doc.GetInt(kSettingSection, SettingKeyName(k), 0) != 0) anyStored = true;
+  }
+  if (!anyStored) doc.DeleteSection(kSettingSection);
+  return true;
+}
+
 // The key's deletion and the section's removal are one rewrite of the file; the check for a
 // 0-byte file comes after, as it also catches an empty file that was there before.
 bool SettingsStore::DeleteAndTidy(SettingKey key, bool writeFirst) {
-  const bool allZero = flags().AllZero();
-  const char* name = SettingKeyName(key);
-  bool ok = file_.Edit([&](IniDocument& doc) {
-    if (writeFirst && doc.Set(kSettingSection, name, "0") == IniDocument::EditResult::kInvalid) {
-      return false;
-    }
-    doc.DeleteKey(kSettingSection, name);
-    if (allZero) doc.DeleteSection(kSettingSection);
-    return true;
-  });
+  bool ok = file_.Edit([&](IniDocument& doc) { return ApplySetting(doc, key, 0, writeFirst); });
   return file_.RemoveIfEmpty() && ok;
 }
 

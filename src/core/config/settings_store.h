@@ -33,6 +33,12 @@ struct SettingFlags {
   }
 };
 
+// One store of a "Setting" key applied to a document: a value other than 0 is written as
+// decimal text; 0 deletes the key (after writing it first when writeFirst, the unit-system
+// list's order), and then the whole section when none of the four keys holds a value other
+// than 0. False when the value cannot be stored.
+bool ApplySetting(IniDocument& doc, SettingKey key, int value, bool writeFirst = false);
+
 // The "Setting" section and the rule that keeps the configuration file minimal: a value of
 // 0 is never stored, an emptied "Setting" section is removed, and an empty file deleted.
 //

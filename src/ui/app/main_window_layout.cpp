@@ -106,10 +106,19 @@ void CZelvikDlg::CreateStrip() {
 void CZelvikDlg::CreateToolMenu() {
   toolMenu_ = new QMenu(QStringLiteral("实用小工具"), this);
   toolMenu_->setObjectName(QStringLiteral("137"));
-  const char* const kCommands[] = {"材料密度", "单位换算", "焊管尺寸", "轴承查询", "定时任务", "定义材料"};
-  for (std::size_t i = 0; i < toolActions_.size(); ++i) {
-    toolActions_[i] = toolMenu_->addAction(QString::fromUtf8(kCommands[i]));
-    toolActions_[i]->setEnabled(false);
+  // Menu order; each entry stays disabled until its window exists.
+  const struct {
+    const char* caption;
+    ToolKind kind;
+  } kCommands[] = {{"材料密度", ToolKind::kDensity}, {"单位换算", ToolKind::kUnitConvert},
+                   {"焊管尺寸", ToolKind::kWeldPipe}, {"轴承查询", ToolKind::kBearing},
+                   {"定时任务", ToolKind::kTasks},    {"定义材料", ToolKind::kCustom}};
+  for (const auto& command : kCommands) {
+    QAction* action = toolMenu_->addAction(QString::fromUtf8(command.caption));
+    action->setEnabled(false);
+    const ToolKind kind = command.kind;
+    connect(action, &QAction::triggered, this, [this, kind] { ToggleToolWindow(kind); });
+    slots_[static_cast<int>(kind)].command = action;
   }
 
   contextMenu_ = new QMenu(this);

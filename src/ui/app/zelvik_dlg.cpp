@@ -18,6 +18,9 @@
 
 #include "app/about_dlg.h"
 #include "app/calculator_strip.h"
+#include "app/show_request.h"
+#include "app/tray_icon.h"
+#include "app/x11_desktop.h"
 #include "common/app_icons.h"
 #include "config/custom_rows.h"
 #include "pages/page_one.h"
@@ -41,8 +44,9 @@ QString DensityText(double density) {
 
 }  // namespace
 
-CZelvikDlg::CZelvikDlg(std::filesystem::path configPath, SingleInstance* marker)
-    : QDialog(nullptr), store_(IniFile(configPath), &settings_), marker_(marker) {
+CZelvikDlg::CZelvikDlg(std::filesystem::path configPath, SingleInstance* marker, MainWindowServices services)
+    : QDialog(nullptr), store_(IniFile(configPath), &settings_), marker_(marker), services_(std::move(services)) {
+  if (!services_.userDragging) services_.userDragging = PointerButtonDown;
   setWindowTitle(QStringLiteral("ZelvikV4.2"));
   setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                  Qt::WindowCloseButtonHint | Qt::CustomizeWindowHint);
@@ -52,6 +56,7 @@ CZelvikDlg::CZelvikDlg(std::filesystem::path configPath, SingleInstance* marker)
   CreatePages();
   InitSettings();
   LoadUnitSystem();
+  CreateToolWindows();
   setWindowIcon(SteelProfileIcon());
   fullSize_ = size();
 
@@ -61,6 +66,10 @@ CZelvikDlg::CZelvikDlg(std::filesystem::path configPath, SingleInstance* marker)
   connect(adTimer_, &QTimer::timeout, this, &CZelvikDlg::OnAdTimer);
   adTimer_->start();
   TrimWorkingSet();
+
+  InstallDesktopHooks();
+  CreateDockTimers();
+  CreateTray();
 
   ConnectCommands();
   InstallTooltips();
@@ -148,20 +157,6 @@ void CZelvikDlg::ShowToolMenu() {
   toolMenu_->popup(QCursor::pos() - QPoint(0, 115));
 }
 
-void CZelvikDlg::ToggleTopmost() {
-  const bool makeTopmost = topmost_->text() == QStringLiteral("置 顶");
-  Qt::WindowFlags flags = windowFlags();
-  flags.setFlag(Qt::WindowStaysOnTopHint, makeTopmost);
-  if (QWindow* window = windowHandle()) {
-    // Changing the hint on the native window keeps it shown and in place.
-    overrideWindowFlags(flags);
-    window->setFlags(flags);
-  } else {
-    setWindowFlags(flags);
-  }
-  topmost_->setText(makeTopmost ? QStringLiteral("不置顶") : QStringLiteral("置 顶"));
-}
-
 int CZelvikDlg::collapsedHeight() const { return collapseLine_->geometry().bottom() + 1; }
 
 void CZelvikDlg::Collapse() {
@@ -190,6 +185,12 @@ void CZelvikDlg::ShowAboutBox() {
 }
 
 void CZelvikDlg::ExitApplication() {
+  if (exiting_) return;
+  exiting_ = true;
+  if (trayPoll_ != nullptr) trayPoll_->stop();
+  if (tray_ != nullptr) tray_->Remove();
+  if (hotKey_ != nullptr) hotKey_->Unregister();
+  if (showRequests_ != nullptr) showRequests_->Close();
   if (marker_ != nullptr) marker_->Release();
   hide();
   QCoreApplication::quit();

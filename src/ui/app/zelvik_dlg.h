@@ -1,12 +1,22 @@
 #pragma once
 
 #include <QDialog>
+#include <QElapsedTimer>
+#include <QPoint>
+#include <QRect>
 #include <QSize>
+#include <QSystemTrayIcon>
 #include <array>
+#include <cstdint>
+#include <deque>
 #include <filesystem>
+#include <functional>
+#include <memory>
 
 #include "config/settings_store.h"
 #include "pages/page_host.h"
+#include "tools/tool_window.h"
+#include "window/edge_docking.h"
 
 class QAction;
 class QCheckBox;
@@ -26,6 +36,30 @@ class SingleInstance;
 namespace zelvik::ui {
 
 class CAboutDlg;
+class GlobalHotKey;
+class SessionSignals;
+class ShowRequests;
+class TrayIcon;
+class CZelvikDlg;
+
+// What the main window takes from the desktop; tests replace the parts the offscreen
+// platform lacks. Empty members mean the real thing.
+struct MainWindowServices {
+  std::function<TrayIcon*(QObject* parent)> makeTray;
+  std::function<CToolWindow*(ToolKind kind, CZelvikDlg* main)> makeToolWindow;
+  std::function<std::uint32_t()> uptimeMs;
+  // Whether the user is dragging the window now (the pointer's first button is down).
+  std::function<bool()> userDragging;
+  bool desktopHooks = true;  // global hot key, session signals, "--show" requests
+};
+
+// One tool window with its menu command, shown flag and follow timer.
+struct ToolWindowSlot {
+  CToolWindow* window = nullptr;
+  QAction* command = nullptr;
+  bool shown = false;
+  QTimer* followTimer = nullptr;
+};
 class CalculatorStrip;
 class CWeightPage;
 
@@ -40,7 +74,8 @@ class CZelvikDlg : public QDialog, public PageHost {
 
   // configPath: the configuration file; marker: the single-instance marker, released by
   // ExitApplication (may be null).
-  explicit CZelvikDlg(std::filesystem::path configPath, SingleInstance* marker = nullptr);
+  explicit CZelvikDlg(std::filesystem::path configPath, SingleInstance* marker = nullptr,
+                      MainWindowServices services = {});
   ~CZelvikDlg() override;
 
   const WeightSettings& Settings() const override { return settings_; }
@@ -54,13 +89,38 @@ class CZelvikDlg : public QDialog, public PageHost {
   void ToggleAdArea();
   void ToggleTopmost();
   void ShowAboutBox();
-  // Releases the single-instance marker and ends the application's event loop.
+  // Removes the tray icon, releases the hot key and the single-instance marker, and ends
+  // the application's event loop.
   void ExitApplication();
+
+  // Shows or hides a tool window beside the main window's right edge.
+  void ToggleToolWindow(ToolKind kind);
+  // Follow timers 3 to 8: while attach is on, the tool windows keep to the main window.
+  void OnFollowTimer();
+
+  // Shows the window, topmost at 300, 200, without touching the "置 顶" caption (tray
+  // double-click, hot key, "zelvik --show").
+  void ShowTopmostAt300x200();
+  void OnTrayActivated(QSystemTrayIcon::ActivationReason reason);
+  // The tray icon is shown and taken by a host: minimise then hides, there is no taskbar
+  // button, and a start soon after boot may hide the window.
+  bool TrayIconVisible() const;
+  // Adds the tray icon when a host has appeared, and adapts the window to its presence.
+  void RefreshTrayIcon();
 
   // Timer 11, once: collapses the advertising area and makes the arrow usable.
   void OnAdTimer();
 
   QTimer* adTimer() const { return adTimer_; }
+  const ToolWindowSlot& toolSlot(ToolKind kind) const { return slots_.at(static_cast<int>(kind)); }
+  QAction* toolCommand(ToolKind kind) const { return slots_.at(static_cast<int>(kind)).command; }
+  QMenu* trayMenu() const { return trayMenu_; }
+  const EdgeDocking& docking() const { return docking_; }
+  QTimer* watchTimer() const { return watchTimer_; }
+  QTimer* slideTimer() const { return slideTimer_; }
+  // The window's outer frame, decorations included, in screen pixels.
+  QRect FrameRect() const;
+  int FullFrameWidth() const;
   QMenu* toolMenu() const { return toolMenu_; }
   CWeightPage* page(int index) const { return pages_.at(index); }
   SettingsStore& settingsStore() { return store_; }
@@ -73,6 +133,11 @@ class CZelvikDlg : public QDialog, public PageHost {
   void keyPressEvent(QKeyEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
   void contextMenuEvent(QContextMenuEvent* event) override;
+  void changeEvent(QEvent* event) override;
+  void paintEvent(QPaintEvent* event) override;
+  void showEvent(QShowEvent* event) override;
+  void moveEvent(QMoveEvent* event) override;
+  void enterEvent(QEnterEvent* event) override;
 
  public slots:
   void reject() override;
@@ -96,6 +161,23 @@ class CZelvikDlg : public QDialog, public PageHost {
   void RefreshMembers();
   void Collapse();
 
+  void CreateToolWindows();
+  void CreateTray();
+  void InstallDesktopHooks();
+  void SetTopmost(bool on);
+  void PlaceFrameAt(const QPoint& topLeft);
+  void PlaceFrame(const WinRect& frame);
+  void PlaceTopmost(const WinRect& frame);
+  void CreateDockTimers();
+  QPoint ScreenOrigin() const;
+  void AdjustForDrag();
+  void AdaptToTray();
+  void KeepOffTheTaskbar();
+  DockMetrics ReadDockMetrics() const;
+  void OnWatchTimer();
+  void OnSlideTimer();
+  void ApplyDockTimers(const DockTimers& timers);
+
   WeightSettings settings_;
   SettingsStore store_;
   CustomRowSet customRows_;
@@ -116,11 +198,39 @@ class CZelvikDlg : public QDialog, public PageHost {
   QFrame* collapseLine_ = nullptr;
   QLabel* adPicture_ = nullptr;
   QMenu* toolMenu_ = nullptr;
-  std::array<QAction*, 6> toolActions_{};
   QMenu* contextMenu_ = nullptr;
   QTimer* adTimer_ = nullptr;
   CalculatorStrip* strip_ = nullptr;
   CAboutDlg* aboutBox_ = nullptr;
+
+  MainWindowServices services_;
+  std::array<ToolWindowSlot, kToolKindCount> slots_{};
+  QRect lastMainRect_;
+  TrayIcon* tray_ = nullptr;
+  QMenu* trayMenu_ = nullptr;
+  QTimer* trayPoll_ = nullptr;
+  bool trayWasVisible_ = false;
+  QTimer* skipTaskbarTimer_ = nullptr;
+  int skipTaskbarChecks_ = 0;
+  GlobalHotKey* hotKey_ = nullptr;
+  SessionSignals* signals_ = nullptr;
+  ShowRequests* showRequests_ = nullptr;
+  int paintsToWatch_ = 2;
+
+  EdgeDocking docking_{DockMetrics{}};
+  QTimer* watchTimer_ = nullptr;
+  QTimer* slideTimer_ = nullptr;
+  WinRect slideRect_;
+  struct OwnMove {
+    QPoint topLeft;
+    qint64 at;
+  };
+  std::deque<OwnMove> ownMoves_;
+  QElapsedTimer clock_;
+  qint64 dragsFrom_ = 0;
+  int dragStartHeight_ = 0;
+  bool placing_ = false;  // a move of our own, not the user's drag
+  bool exiting_ = false;
 
   bool attach_ = true;
   QSize fullSize_;

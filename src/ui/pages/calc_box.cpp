@@ -106,8 +106,15 @@ QLineEdit* CalcBox::UnitWeight(const char* id, const QString& unit) {
 }
 
 QLineEdit* CalcBox::ReadOnly(const QString& label, const char* id) {
-  QLineEdit* field = Input(label, id);
+  const int labelX = units_.X(kMargin);
+  const int left = units_.X(kMargin + layout_.labelWidth);
+  Label(label, labelX, left - labelX);
+  auto* field = new QLineEdit(box_);
+  field->setObjectName(QString::fromUtf8(id));
+  field->setGeometry(left, RowTop(), units_.X(widthDlu_ - kMargin) - left, units_.Y(kRowHeight));
+  field->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
   MakeReadOnly(field);
+  ++row_;
   return field;
 }
 

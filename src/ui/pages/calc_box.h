@@ -40,7 +40,8 @@ class CalcBox {
   QLineEdit* Input(const QString& label, const char* id, const QString& unit = {});
   // "单重:": a centred read-only field.
   QLineEdit* UnitWeight(const char* id, const QString& unit);
-  // A read-only text field ("规格:").
+  // A read-only text field ("规格:") across the whole row, unit column included: spec texts
+  // are the longest a page shows, and a cut one reads as another size.
   QLineEdit* ReadOnly(const QString& label, const char* id);
   // A mode radio button in the label column and its input field.
   QLineEdit* RadioInput(QRadioButton** radio, const QString& caption, const char* radioId, const char* id,

@@ -50,7 +50,10 @@ void CWeightPage::RunCalc(const CalcControls& calc) {
   in.pipeMode = calc.wallMode && calc.wallMode->isChecked() ? 1 : 0;
 
   const CalcOutputs out = Compute(calc.id, host_->Settings(), in, host_->CustomRows());
-  if (out.spec && calc.spec) calc.spec->setText(QString::fromStdString(*out.spec));
+  if (out.spec && calc.spec) {
+    calc.spec->setText(QString::fromStdString(*out.spec));
+    calc.spec->setCursorPosition(0);  // setText puts it at the end, and the field scrolls to it
+  }
   if (out.lengthText && calc.length) SetInputText(calc.length, QString::fromStdString(*out.lengthText));
   if (out.unitWeight && calc.unitWeight) calc.unitWeight->setText(QString::fromStdString(*out.unitWeight));
   if (calc.result) calc.result->setText(QString::fromStdString(out.weight));

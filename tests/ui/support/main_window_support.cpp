@@ -11,14 +11,28 @@
 
 namespace zelvik::ui::test {
 
-MainWindowFixture::MainWindowFixture(const QByteArray& config, SingleInstance* marker) {
+MainWindowServices FakeDesktop(FakeTray** tray, bool trayHost) {
+  MainWindowServices services;
+  services.makeTray = [tray, trayHost](QObject* parent) {
+    auto* fake = new FakeTray(parent);
+    fake->host = trayHost;
+    *tray = fake;
+    return fake;
+  };
+  services.desktopHooks = false;
+  services.userDragging = [] { return false; };
+  return services;
+}
+
+MainWindowFixture::MainWindowFixture(const QByteArray& config, SingleInstance* marker,
+                                     MainWindowServices services) {
   qputenv(kConfigDirEnv, QFile::encodeName(dir_.path()));
   configPath_ = ConfigFilePath(QFile::encodeName(QCoreApplication::applicationDirPath()).toStdString());
   if (!config.isEmpty()) {
     QFile file(QString::fromStdString(configPath_.string()));
     if (file.open(QIODevice::WriteOnly)) file.write(config);
   }
-  dlg_ = std::make_unique<CZelvikDlg>(configPath_, marker);
+  dlg_ = std::make_unique<CZelvikDlg>(configPath_, marker, std::move(services));
   dlg_->show();
   if (!QTest::qWaitForWindowExposed(dlg_.get())) qWarning("main window not exposed");
 }

@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <memory>
 
+#include "app/tray_icon.h"
 #include "app/zelvik_dlg.h"
 #include "pages/weight_page.h"
 
@@ -19,7 +20,8 @@ namespace zelvik::ui::test {
 class MainWindowFixture {
  public:
   // config: written to ConfigMW.ini first when not empty (GBK bytes, as on disk).
-  explicit MainWindowFixture(const QByteArray& config = {}, SingleInstance* marker = nullptr);
+  explicit MainWindowFixture(const QByteArray& config = {}, SingleInstance* marker = nullptr,
+                             MainWindowServices services = {});
   ~MainWindowFixture();
 
   CZelvikDlg& dlg() { return *dlg_; }
@@ -44,6 +46,33 @@ class MainWindowFixture {
   std::filesystem::path configPath_;
   std::unique_ptr<CZelvikDlg> dlg_;
 };
+
+// A tray host the test controls: whether one is there, what the window showed in it.
+class FakeTray : public TrayIcon {
+ public:
+  explicit FakeTray(QObject* parent) : TrayIcon(parent) {}
+  bool HostAvailable() const override { return host; }
+  void Show(const QIcon&, const QString& tip, QMenu* m) override {
+    shown = true;
+    tooltip = tip;
+    menu = m;
+  }
+  void Remove() override {
+    shown = false;
+    ++removals;
+  }
+  bool Visible() const override { return shown && host; }
+  void Activate(QSystemTrayIcon::ActivationReason reason) { emit activated(reason); }
+
+  bool host = true;
+  bool shown = false;
+  int removals = 0;
+  QString tooltip;
+  QMenu* menu = nullptr;
+};
+
+// Services with a fake tray (created in *tray) and no desktop hooks.
+MainWindowServices FakeDesktop(FakeTray** tray, bool trayHost = true);
 
 // Selects an item the way the user does (arrow keys), so the list reports the choice.
 void ChooseByUser(QComboBox* list, int index);

@@ -1,0 +1,75 @@
+// The main window's tool windows: created once, shown beside its right edge, following it.
+#include <QAction>
+#include <QTimer>
+#include <QWindow>
+
+#include "app/zelvik_dlg.h"
+#include "tools/tool_windows.h"
+
+namespace zelvik::ui {
+
+namespace {
+
+constexpr int kFollowMs = 200;
+
+// The order in which the follow timers move the windows.
+constexpr ToolKind kFollowOrder[] = {ToolKind::kWeldPipe, ToolKind::kDensity, ToolKind::kUnitConvert,
+                                     ToolKind::kBearing,  ToolKind::kCustom,  ToolKind::kTasks};
+
+// Moves a window so that its outer frame's top-left corner is at the point.
+void MoveFrameTo(QWidget* window, const QPoint& topLeft) {
+  // QWidget::move places the frame of a top-level window, decorations included.
+  window->move(topLeft);
+}
+
+}  // namespace
+
+QRect CZelvikDlg::FrameRect() const { return frameGeometry(); }
+
+// The expanded window's width with its decorations: the collapse changes only the height.
+int CZelvikDlg::FullFrameWidth() const { return fullSize_.width() + frameGeometry().width() - width(); }
+
+void CZelvikDlg::CreateToolWindows() {
+  const auto make = services_.makeToolWindow ? services_.makeToolWindow : CreateToolWindow;
+  for (int i = 0; i < kToolKindCount; ++i) {
+    ToolWindowSlot& slot = slots_[i];
+    slot.window = make(static_cast<ToolKind>(i), this);
+    slot.followTimer = new QTimer(this);
+    slot.followTimer->setInterval(kFollowMs);
+    connect(slot.followTimer, &QTimer::timeout, this, &CZelvikDlg::OnFollowTimer);
+    if (slot.window == nullptr) continue;
+    slot.window->hide();
+    // The close box hides the window; its follow timer keeps running.
+    connect(slot.window, &CToolWindow::closedByUser, this, [this, i] { slots_[i].shown = false; });
+    if (slot.command != nullptr) slot.command->setEnabled(true);
+  }
+}
+
+void CZelvikDlg::ToggleToolWindow(ToolKind kind) {
+  ToolWindowSlot& slot = slots_.at(static_cast<int>(kind));
+  if (slot.window == nullptr) return;
+  if (slot.shown) {
+    slot.window->hide();
+    slot.shown = false;
+    slot.followTimer->stop();
+    return;
+  }
+  lastMainRect_ = FrameRect();
+  MoveFrameTo(slot.window, QPoint(lastMainRect_.left() + FullFrameWidth(), lastMainRect_.top()));
+  slot.window->show();
+  slot.window->raise();
+  slot.shown = true;
+  slot.followTimer->start();
+}
+
+void CZelvikDlg::OnFollowTimer() {
+  const QRect main = FrameRect();
+  if (!attach_ || (main.left() == lastMainRect_.left() && main.top() == lastMainRect_.top())) return;
+  lastMainRect_ = main;
+  const QPoint target(lastMainRect_.left() + FullFrameWidth(), lastMainRect_.top());
+  for (ToolKind kind : kFollowOrder) {
+    if (CToolWindow* window = slots_[static_cast<int>(kind)].window) MoveFrameTo(window, target);
+  }
+}
+
+}  // namespace zelvik::ui
