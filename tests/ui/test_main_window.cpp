@@ -17,12 +17,14 @@
 #include <QTest>
 #include <QTimer>
 #include <cmath>
+#include <memory>
 #include <vector>
 
 #include "app/calculator_strip.h"
 #include "pages/weight_page.h"
 #include "platform/single_instance.h"
 #include "support/main_window_support.h"
+#include "tools/tool_windows.h"
 
 using namespace zelvik;
 using namespace zelvik::ui;
@@ -415,7 +417,7 @@ class MainWindowTest : public QObject {
     QCOMPARE(dlg.size().height(), dlg.collapsedHeight());
   }
 
-  void toolMenuListsTheToolsDisabled() {
+  void toolMenuEnablesTheToolsThatExist() {
     MainWindowFixture f;
     QCursor::setPos(300, 400);
     QTest::mouseClick(f.Main<QPushButton>("1103"), Qt::LeftButton);
@@ -424,10 +426,14 @@ class MainWindowTest : public QObject {
     QCOMPARE(menu->title(), QStringLiteral("实用小工具"));
     QCOMPARE(menu->pos(), QPoint(300, 400 - 115));
     const QStringList expected = {"材料密度", "单位换算", "焊管尺寸", "轴承查询", "定时任务", "定义材料"};
+    const ToolKind kinds[] = {ToolKind::kDensity, ToolKind::kUnitConvert, ToolKind::kWeldPipe,
+                              ToolKind::kBearing, ToolKind::kTasks,       ToolKind::kCustom};
     QStringList texts;
-    for (QAction* action : menu->actions()) {
+    for (int i = 0; i < menu->actions().size(); ++i) {
+      QAction* action = menu->actions()[i];
       texts << action->text();
-      QVERIFY(!action->isEnabled());
+      const std::unique_ptr<CToolWindow> window(CreateToolWindow(kinds[i], &f.dlg()));
+      QCOMPARE(action->isEnabled(), window != nullptr);
     }
     QCOMPARE(texts, expected);
     menu->close();

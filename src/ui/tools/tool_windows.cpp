@@ -1,16 +1,23 @@
 #include "tools/tool_windows.h"
 
 #include "app/zelvik_dlg.h"
+#include "tools/bearing_dlg.h"
+#include "tools/density_dlg.h"
+#include "tools/unit_convert_dlg.h"
+#include "tools/weld_pipe_dlg.h"
 
 namespace zelvik::ui {
 
 CToolWindow* CreateToolWindow(ToolKind kind, CZelvikDlg* main) {
-  (void)main;
   switch (kind) {
     case ToolKind::kWeldPipe:
+      return new CWeldPipeDlg(main);
     case ToolKind::kDensity:
+      return new CDensityDlg(main);
     case ToolKind::kUnitConvert:
+      return new CUnitConvertDlg(main);
     case ToolKind::kBearing:
+      return new CBearingDlg(main);
     case ToolKind::kTasks:
     case ToolKind::kCustom:
       break;
