@@ -25,6 +25,7 @@
 #include "pages/page_two.h"
 #include "platform/single_instance.h"
 #include "platform/working_set.h"
+#include "project_info.h"
 #include "util/numbers.h"
 #include "weight/density.h"
 
@@ -43,7 +44,7 @@ QString DensityText(double density) {
 
 CZelvikDlg::CZelvikDlg(std::filesystem::path configPath, SingleInstance* marker)
     : QDialog(nullptr), store_(IniFile(configPath), &settings_), marker_(marker) {
-  setWindowTitle(QStringLiteral("ZelvikV4.2"));
+  setWindowTitle(QStringLiteral("ZelvikV") + QLatin1String(kProjectVersion));
   setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                  Qt::WindowCloseButtonHint | Qt::CustomizeWindowHint);
   customRows_ = LoadAllCustomRows(IniFile(configPath));
