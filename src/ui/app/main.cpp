@@ -3,14 +3,21 @@
 #include <QMessageBox>
 #include <QPushButton>
 
+#include "app/command_line.h"
 #include "app/zelvik_dlg.h"
 #include "common/appearance.h"
 #include "common/startup_probe.h"
 #include "config/config_path.h"
 #include "platform/single_instance.h"
+#include "project_info.h"
 
 int main(int argc, char** argv) {
+  if (const auto status = zelvik::ui::AnswerInfoOption(argc, argv)) return *status;
   QApplication app(argc, argv);
+  // The window's WM_CLASS ("zelvik") and desktop id tie it to the installed desktop entry.
+  QCoreApplication::setApplicationName(QStringLiteral("zelvik"));
+  QCoreApplication::setApplicationVersion(QString::fromLatin1(zelvik::kProjectVersion));
+  QGuiApplication::setDesktopFileName(QString::fromLatin1(zelvik::kAppId));
   zelvik::ui::ApplyAppearance(app);
   app.setQuitOnLastWindowClosed(false);
 
