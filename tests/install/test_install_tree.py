@@ -70,6 +70,13 @@ class InstallTreeTest(unittest.TestCase):
             self.assertEqual(png_size(self.path(f"share/icons/hicolor/{s}x{s}/apps/{APP_ID}.png")), (s, s))
 
     @unittest.skipUnless(WITH_UI, "built without the desktop program")
+    def test_scalable_icon_is_known_as_svg_by_its_content(self):
+        # GTK's image loader goes by content: shared-mime-info looks for "<svg" in the first
+        # 256 bytes, and an icon it cannot place is not shown.
+        with open(self.path(f"share/icons/hicolor/scalable/apps/{APP_ID}.svg"), "rb") as f:
+            self.assertIn(b"<svg", f.read(256))
+
+    @unittest.skipUnless(WITH_UI, "built without the desktop program")
     def test_desktop_entry_and_metainfo_name_each_other(self):
         with open(self.path(f"share/applications/{APP_ID}.desktop"), encoding="utf-8") as f:
             entry = dict(line.rstrip("\n").split("=", 1) for line in f if "=" in line)
