@@ -3,7 +3,10 @@
 folder (root runs it as "nobody"), with a throw-away home: its window shows, and a setting
 changed in the window lands in ~/.config/zelvik/ConfigMW.ini, not beside the executable.
 
-    check_installed_window.py /usr/bin/zelvik [--screenshot FILE.png]
+    check_installed_window.py /usr/bin/zelvik [--desktop-entry FILE] [--screenshot FILE.png]
+
+With --desktop-entry, the window's WM_CLASS must also be the entry's StartupWMClass, by which
+a desktop ties the running window to its menu entry and icon.
 
 The screenshot (ImageMagick's import, with openbox as window manager) is for people
 looking at the result; the check itself needs only Xvfb and xdotool.
@@ -59,6 +62,7 @@ def stop(proc):
 def main():
     parser = argparse.ArgumentParser()
     parser.add_argument("program")
+    parser.add_argument("--desktop-entry")
     parser.add_argument("--screenshot")
     args = parser.parse_args()
     program = os.path.abspath(args.program)
@@ -101,6 +105,15 @@ def main():
             fail(f"the window is not viewable: {fields.get('Map State')}")
         width, height = int(fields["Width"]), int(fields["Height"])
         print(f"window {title!r} shown, {width} x {height}")
+        if args.desktop_entry:
+            with open(args.desktop_entry, encoding="utf-8") as f:
+                entry = dict(l.rstrip("\n").split("=", 1) for l in f if "=" in l)
+            wm_class = subprocess.run(["xprop", "-id", wid, "WM_CLASS"], env=env, capture_output=True, text=True,
+                                      check=True).stdout
+            classes = [c.strip().strip('"') for c in wm_class.split("=", 1)[1].split(",")]
+            if entry.get("StartupWMClass") not in classes:
+                fail(f"WM_CLASS {classes} does not hold the entry's StartupWMClass {entry.get('StartupWMClass')!r}")
+            print(f"WM_CLASS {classes} matches StartupWMClass of {os.path.basename(args.desktop_entry)}")
 
         # One wheel step over the unit-system list (centre at 269, 7 of 293 × 314 dialog
         # units) selects "kg;m", which the program stores at once.

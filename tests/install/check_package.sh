@@ -41,7 +41,7 @@ for f in "/usr/share/icons/hicolor/scalable/apps/$id.svg" "/usr/share/icons/hico
 done
 echo "desktop entry, metadata, icons, man pages and completion installed as $id"
 
-python3 "$here/check_installed_window.py" /usr/bin/zelvik "$@"
+python3 "$here/check_installed_window.py" /usr/bin/zelvik --desktop-entry "$desktop" "$@"
 
 trap - EXIT
 apt remove -y zelvik >/dev/null
