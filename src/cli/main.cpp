@@ -6,6 +6,7 @@
 
 #include "commands.h"
 #include "options.h"
+#include "project_info.h"
 
 namespace zelvik::cli {
 namespace {
@@ -13,7 +14,7 @@ namespace {
 void PrintHelp() {
   std::cout << "Usage:\n";
   for (const Command& c : Commands()) std::cout << c.usage;
-  std::cout << "  zelvik-cli --help\n" << kWeightHelpTail;
+  std::cout << "  zelvik-cli --help\n  zelvik-cli --version\n" << kWeightHelpTail;
 }
 
 int Run(const std::vector<std::string>& args) {
@@ -21,6 +22,10 @@ int Run(const std::vector<std::string>& args) {
   const std::string& cmd = args[0];
   if (cmd == "--help" || cmd == "-h" || cmd == "help") {
     PrintHelp();
+    return 0;
+  }
+  if (cmd == "--version") {
+    std::cout << "zelvik-cli " << kProjectVersion << "\n";
     return 0;
   }
   for (const Command& c : Commands()) {

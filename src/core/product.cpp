@@ -2,9 +2,7 @@
 
 #include <cstdlib>
 
-#ifndef ZELVIK_VERSION
-#error "the build defines ZELVIK_VERSION from the project version"
-#endif
+#include "project_info.h"
 
 namespace zelvik::product {
 
@@ -18,6 +16,6 @@ bool UpdateServerOverridden() {
   return server && *server;
 }
 
-const char* RunningVersion() { return ZELVIK_VERSION; }
+const char* RunningVersion() { return kProjectVersion; }
 
 }  // namespace zelvik::product

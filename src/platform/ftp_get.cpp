@@ -1,6 +1,7 @@
 #include "platform/ftp_get.h"
 
-#include <curl/curl.h>
+#include "platform/curl_library.h"
+
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -67,10 +68,7 @@ size_t WriteToFile(char* data, size_t size, size_t count, void* userdata) {
 
 }  // namespace
 
-CFtpGet::CFtpGet() {
-  static std::once_flag once;
-  std::call_once(once, [] { curl_global_init(CURL_GLOBAL_DEFAULT); });
-}
+CFtpGet::CFtpGet() = default;
 
 CFtpGet::~CFtpGet() { CloseConnection(); }
 
@@ -84,29 +82,29 @@ void CFtpGet::SetTimeouts(long connectSeconds, long lowSpeedBytes, long lowSpeed
 void CFtpGet::Cancel() {
   cancelled_ = true;
   std::lock_guard<std::mutex> lock(multiMutex_);
-  if (multi_ != nullptr) curl_multi_wakeup(static_cast<CURLM*>(multi_));
+  if (multi_ != nullptr) Curl()->multi_wakeup(static_cast<CURLM*>(multi_));
 }
 
 int CFtpGet::Perform() {
   CURL* c = static_cast<CURL*>(curl_);
   CURLM* m = static_cast<CURLM*>(multi_);
-  if (curl_multi_add_handle(m, c) != CURLM_OK) return CURLE_FAILED_INIT;
+  if (Curl()->multi_add_handle(m, c) != CURLM_OK) return CURLE_FAILED_INIT;
   CURLcode result = CURLE_ABORTED_BY_CALLBACK;
   int running = 1;
   while (!cancelled_) {
-    if (curl_multi_perform(m, &running) != CURLM_OK) {
+    if (Curl()->multi_perform(m, &running) != CURLM_OK) {
       result = CURLE_FAILED_INIT;
       break;
     }
     int queued = 0;
-    if (CURLMsg* msg = curl_multi_info_read(m, &queued); msg != nullptr && msg->msg == CURLMSG_DONE) {
+    if (CURLMsg* msg = Curl()->multi_info_read(m, &queued); msg != nullptr && msg->msg == CURLMSG_DONE) {
       result = msg->data.result;
       break;
     }
     if (running == 0) break;
-    curl_multi_poll(m, nullptr, 0, 1000, nullptr);
+    Curl()->multi_poll(m, nullptr, 0, 1000, nullptr);
   }
-  curl_multi_remove_handle(m, c);
+  Curl()->multi_remove_handle(m, c);
   return result;
 }
 
@@ -116,18 +114,18 @@ int CFtpGet::OnProgress(void* self, std::int64_t, std::int64_t, std::int64_t, st
 
 void CFtpGet::ApplyOptions() {
   CURL* c = static_cast<CURL*>(curl_);
-  curl_easy_setopt(c, CURLOPT_NOSIGNAL, 1L);
-  curl_easy_setopt(c, CURLOPT_PROTOCOLS_STR, "ftp,ftps");
-  curl_easy_setopt(c, CURLOPT_USE_SSL, static_cast<long>(CURLUSESSL_TRY));
-  curl_easy_setopt(c, CURLOPT_CONNECTTIMEOUT, connectSeconds_);
-  curl_easy_setopt(c, CURLOPT_LOW_SPEED_LIMIT, lowSpeedBytes_);
-  curl_easy_setopt(c, CURLOPT_LOW_SPEED_TIME, lowSpeedSeconds_);
-  curl_easy_setopt(c, CURLOPT_SERVER_RESPONSE_TIMEOUT, lowSpeedSeconds_);
-  curl_easy_setopt(c, CURLOPT_MAXFILESIZE_LARGE, static_cast<curl_off_t>(maxFileSize_));
-  curl_easy_setopt(c, CURLOPT_TRANSFERTEXT, 0L);
-  curl_easy_setopt(c, CURLOPT_NOPROGRESS, 0L);
-  curl_easy_setopt(c, CURLOPT_XFERINFOFUNCTION, &CFtpGet::OnProgress);
-  curl_easy_setopt(c, CURLOPT_XFERINFODATA, this);
+  Curl()->easy_setopt(c, CURLOPT_NOSIGNAL, 1L);
+  Curl()->easy_setopt(c, CURLOPT_PROTOCOLS_STR, "ftp,ftps");
+  Curl()->easy_setopt(c, CURLOPT_USE_SSL, static_cast<long>(CURLUSESSL_TRY));
+  Curl()->easy_setopt(c, CURLOPT_CONNECTTIMEOUT, connectSeconds_);
+  Curl()->easy_setopt(c, CURLOPT_LOW_SPEED_LIMIT, lowSpeedBytes_);
+  Curl()->easy_setopt(c, CURLOPT_LOW_SPEED_TIME, lowSpeedSeconds_);
+  Curl()->easy_setopt(c, CURLOPT_SERVER_RESPONSE_TIMEOUT, lowSpeedSeconds_);
+  Curl()->easy_setopt(c, CURLOPT_MAXFILESIZE_LARGE, static_cast<curl_off_t>(maxFileSize_));
+  Curl()->easy_setopt(c, CURLOPT_TRANSFERTEXT, 0L);
+  Curl()->easy_setopt(c, CURLOPT_NOPROGRESS, 0L);
+  Curl()->easy_setopt(c, CURLOPT_XFERINFOFUNCTION, &CFtpGet::OnProgress);
+  Curl()->easy_setopt(c, CURLOPT_XFERINFODATA, this);
 }
 
 bool CFtpGet::ConnectServer(const std::string& server) {
@@ -139,10 +137,11 @@ bool CFtpGet::ConnectServer(const std::string& server) {
     Trace("not an FTP address: " + server);
     return false;
   }
-  curl_ = curl_easy_init();
+  if (Curl() == nullptr) return false;
+  curl_ = Curl()->easy_init();
   {
     std::lock_guard<std::mutex> lock(multiMutex_);
-    multi_ = curl_multi_init();
+    multi_ = Curl()->multi_init();
   }
   if (curl_ == nullptr || multi_ == nullptr) {
     CloseConnection();
@@ -151,11 +150,11 @@ bool CFtpGet::ConnectServer(const std::string& server) {
   ApplyOptions();
   CURL* c = static_cast<CURL*>(curl_);
   // Logs in and stays connected; the downloads reuse the control connection.
-  curl_easy_setopt(c, CURLOPT_URL, base_.c_str());
-  curl_easy_setopt(c, CURLOPT_NOBODY, 1L);
+  Curl()->easy_setopt(c, CURLOPT_URL, base_.c_str());
+  Curl()->easy_setopt(c, CURLOPT_NOBODY, 1L);
   const CURLcode rc = static_cast<CURLcode>(Perform());
   if (rc != CURLE_OK) {
-    Trace("cannot connect to " + server + ": " + curl_easy_strerror(rc));
+    Trace("cannot connect to " + server + ": " + Curl()->easy_strerror(rc));
     CloseConnection();
     return false;
   }
@@ -174,13 +173,13 @@ bool CFtpGet::GetFile(const std::string& remote, const fs::path& local) {
   }
   CURL* c = static_cast<CURL*>(curl_);
   const std::string url = base_ + EscapePath(remote);
-  curl_easy_setopt(c, CURLOPT_URL, url.c_str());
-  curl_easy_setopt(c, CURLOPT_NOBODY, 0L);
-  curl_easy_setopt(c, CURLOPT_WRITEFUNCTION, &WriteToFile);
-  curl_easy_setopt(c, CURLOPT_WRITEDATA, &sink);
+  Curl()->easy_setopt(c, CURLOPT_URL, url.c_str());
+  Curl()->easy_setopt(c, CURLOPT_NOBODY, 0L);
+  Curl()->easy_setopt(c, CURLOPT_WRITEFUNCTION, &WriteToFile);
+  Curl()->easy_setopt(c, CURLOPT_WRITEDATA, &sink);
   const CURLcode rc = static_cast<CURLcode>(Perform());
   bool ok = rc == CURLE_OK && !sink.failed;
-  if (!ok) Trace("cannot download " + remote + ": " + curl_easy_strerror(rc));
+  if (!ok) Trace("cannot download " + remote + ": " + Curl()->easy_strerror(rc));
   ok = ok && ::fchmod(sink.fd, 0644) == 0 && ::fsync(sink.fd) == 0;
   ok = ::close(sink.fd) == 0 && ok;
   ok = ok && std::rename(tmpl.c_str(), local.c_str()) == 0;
@@ -202,10 +201,10 @@ int CFtpGet::GetFiles(const std::vector<std::string>& remote, const std::vector<
 bool CFtpGet::CloseConnection() {
   const bool was = curl_ != nullptr && multi_ != nullptr;
   // The easy handle first: it may still use the connection the multi handle keeps.
-  if (curl_ != nullptr) curl_easy_cleanup(static_cast<CURL*>(curl_));
+  if (curl_ != nullptr) Curl()->easy_cleanup(static_cast<CURL*>(curl_));
   curl_ = nullptr;
   std::lock_guard<std::mutex> lock(multiMutex_);
-  if (multi_ != nullptr) curl_multi_cleanup(static_cast<CURLM*>(multi_));
+  if (multi_ != nullptr) Curl()->multi_cleanup(static_cast<CURLM*>(multi_));
   multi_ = nullptr;
   return was;
 }

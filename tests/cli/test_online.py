@@ -267,8 +267,10 @@ class UpdateAgainstAServer(unittest.TestCase):
         old_exe = os.path.join(self.app, "zelvik")
         shutil.copy("/bin/sh", old_exe)
         marker = os.path.join(self.tmp.name, "terminated")
-        old = subprocess.Popen([old_exe, "-c", f"trap 'echo term > {marker}; exit 0' TERM; "
-                                               "while :; do sleep 0.05; done"])
+        # One fork, at once: a loop of sleeps would briefly show forked children under the
+        # same executable, which the clean-up would rightly end too.
+        old = subprocess.Popen([old_exe, "-c", f"trap 'echo term > {marker}; exit 0' TERM; sleep 60 & wait"])
+        time.sleep(0.2)
         try:
             # The new copy runs the program's clean-up, as its start would.
             new_copy = (f"#!/bin/sh\nexec '{os.path.abspath(CLI)}' update clean-up --dir '{self.app}' "

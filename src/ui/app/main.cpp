@@ -2,23 +2,19 @@
 #include <QFile>
 #include <QMessageBox>
 #include <QPushButton>
-#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 
+#include "app/command_line.h"
 #include "app/show_request.h"
 #include "app/zelvik_dlg.h"
 #include "common/appearance.h"
 #include "common/startup_probe.h"
 #include "config/config_path.h"
 #include "platform/single_instance.h"
+#include "project_info.h"
 
 namespace {
-
-constexpr char kUsage[] =
-    "Usage: zelvik [--show]\n"
-    "  --show   bring a running copy up (as Super+A does) and exit; start normally when none runs\n"
-    "  --help   print this help\n";
 
 // Placement, topmost and the global key need X11: under Wayland run through XWayland.
 void PreferX11() {
@@ -29,26 +25,27 @@ void PreferX11() {
   }
 }
 
+bool AskedToShow(int argc, char** argv) {
+  for (int i = 1; i < argc; ++i) {
+    if (std::strcmp(argv[i], "--show") == 0) return true;
+  }
+  return false;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
-  bool showRequest = false;
-  for (int i = 1; i < argc; ++i) {
-    if (std::strcmp(argv[i], "--show") == 0) {
-      showRequest = true;
-    } else if (std::strcmp(argv[i], "--help") == 0 || std::strcmp(argv[i], "-h") == 0) {
-      std::fputs(kUsage, stdout);
-      return 0;
-    } else {
-      std::fprintf(stderr, "zelvik: unknown argument '%s'\n%s", argv[i], kUsage);
-      return 2;
-    }
-  }
+  if (const auto status = zelvik::ui::AnswerInfoOption(argc, argv)) return *status;
   // Before any window: a running copy comes up, and this one is done.
-  if (showRequest && zelvik::ui::ShowRequests::SendToRunningCopy()) return 0;
+  const bool show = AskedToShow(argc, argv);
+  if (show && zelvik::ui::ShowRequests::SendToRunningCopy()) return 0;
 
   PreferX11();
   QApplication app(argc, argv);
+  // The window's WM_CLASS ("zelvik") and desktop id tie it to the installed desktop entry.
+  QCoreApplication::setApplicationName(QStringLiteral("zelvik"));
+  QCoreApplication::setApplicationVersion(QString::fromLatin1(zelvik::kProjectVersion));
+  QGuiApplication::setDesktopFileName(QString::fromLatin1(zelvik::kAppId));
   zelvik::ui::ApplyAppearance(app);
   app.setQuitOnLastWindowClosed(false);
 

@@ -22,6 +22,8 @@ namespace {
 constexpr int kTrayPollMs = 2000;      // a tray host that appears later gets the icon this soon
 constexpr int kSkipTaskbarCheckMs = 100;
 constexpr int kSkipTaskbarChecks = 20;
+constexpr int kPlaceCheckMs = 50;
+constexpr int kPlaceChecks = 10;
 constexpr std::uint32_t kJustBootedMs = 360000;
 const QPoint kCalledUpAt(300, 200);
 constexpr qint64 kSettleMs = 500;  // moves this soon after showing are the window manager's
@@ -112,10 +114,10 @@ void CZelvikDlg::ToggleTopmost() {
 
 void CZelvikDlg::ShowTopmostAt300x200() {
   if (isMinimized()) setWindowState(windowState() & ~Qt::WindowMinimized);
-  PlaceFrameAt(kCalledUpAt);
   show();
   // After show: new flags on a hidden window make Qt build a new native window.
   SetTopmost(true);
+  KeepFrameAt(kCalledUpAt);
   raise();
   activateWindow();
 }
@@ -126,6 +128,23 @@ void CZelvikDlg::PlaceFrameAt(const QPoint& topLeft) {
   placing_ = true;
   move(topLeft);  // a top-level widget's position is that of its frame
   placing_ = false;
+}
+
+// A window being mapped gets its frame when the window manager gets to it, and until then Qt
+// takes the position for the window's own: place it now and again until the frame is there.
+void CZelvikDlg::KeepFrameAt(const QPoint& topLeft) {
+  PlaceFrameAt(topLeft);
+  placeTarget_ = topLeft;
+  placeChecks_ = kPlaceChecks;
+  if (!placeTimer_) {
+    placeTimer_ = new QTimer(this);
+    placeTimer_->setInterval(kPlaceCheckMs);
+    connect(placeTimer_, &QTimer::timeout, this, [this] {
+      if (--placeChecks_ <= 0) placeTimer_->stop();
+      if (isVisible() && frameGeometry().topLeft() != placeTarget_) PlaceFrameAt(placeTarget_);
+    });
+  }
+  placeTimer_->start();
 }
 
 void CZelvikDlg::InstallDesktopHooks() {

@@ -30,6 +30,7 @@
 #include "pages/page_two.h"
 #include "platform/single_instance.h"
 #include "platform/working_set.h"
+#include "project_info.h"
 #include "util/numbers.h"
 #include "weight/density.h"
 
@@ -49,7 +50,7 @@ QString DensityText(double density) {
 CZelvikDlg::CZelvikDlg(std::filesystem::path configPath, SingleInstance* marker, MainWindowServices services)
     : QDialog(nullptr), store_(IniFile(configPath), &settings_), marker_(marker), services_(std::move(services)) {
   if (!services_.userDragging) services_.userDragging = PointerButtonDown;
-  setWindowTitle(QStringLiteral("ZelvikV4.2"));
+  setWindowTitle(QStringLiteral("ZelvikV") + QLatin1String(kProjectVersion));
   setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                  Qt::WindowCloseButtonHint | Qt::CustomizeWindowHint);
   customRows_ = LoadAllCustomRows(IniFile(configPath));

@@ -177,6 +177,7 @@ class CZelvikDlg : public QDialog, public PageHost {
   void AdjustForDrag();
   void AdaptToTray();
   void KeepOffTheTaskbar();
+  void KeepFrameAt(const QPoint& topLeft);
   DockMetrics ReadDockMetrics() const;
   void OnWatchTimer();
   void OnSlideTimer();
@@ -216,6 +217,9 @@ class CZelvikDlg : public QDialog, public PageHost {
   bool trayWasVisible_ = false;
   QTimer* skipTaskbarTimer_ = nullptr;
   int skipTaskbarChecks_ = 0;
+  QTimer* placeTimer_ = nullptr;
+  QPoint placeTarget_;
+  int placeChecks_ = 0;
   GlobalHotKey* hotKey_ = nullptr;
   SessionSignals* signals_ = nullptr;
   ShowRequests* showRequests_ = nullptr;

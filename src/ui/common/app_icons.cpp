@@ -1,46 +1,31 @@
 #include "common/app_icons.h"
 
-#include <QLinearGradient>
+#include <QDir>
 #include <QPainter>
-#include <QPainterPath>
+
+#include <algorithm>
+#include <utility>
+#include <vector>
+
+// The icons come from a library of their own; naming its initializer keeps the linker from
+// dropping it out of a static archive.
+static void InitIconResource() { Q_INIT_RESOURCE(zelvik_icons); }
 
 namespace zelvik::ui {
 
-namespace {
-
-QPixmap IBeamPixmap(int size) {
-  QPixmap pixmap(size, size);
-  pixmap.fill(Qt::transparent);
-  QPainter painter(&pixmap);
-  painter.setRenderHint(QPainter::Antialiasing);
-
-  // Flanges a fifth of the height, a web a fifth of the width, with a little margin.
-  const qreal s = size;
-  const qreal m = s * 0.06;
-  const qreal flange = s * 0.2;
-  const qreal web = s * 0.22;
-  QPainterPath beam;
-  beam.setFillRule(Qt::WindingFill);
-  beam.addRect(QRectF(m, m, s - 2 * m, flange));
-  beam.addRect(QRectF(m, s - m - flange, s - 2 * m, flange));
-  beam.addRect(QRectF((s - web) / 2, m + flange - 0.5, web, s - 2 * m - 2 * flange + 1));
-  beam = beam.simplified();
-
-  QLinearGradient steel(0, 0, s, s);
-  steel.setColorAt(0.0, QColor(150, 190, 225));
-  steel.setColorAt(0.5, QColor(70, 130, 180));
-  steel.setColorAt(1.0, QColor(35, 75, 120));
-  painter.setPen(QPen(QColor(25, 50, 85), s >= 32 ? 1.5 : 1.0));
-  painter.setBrush(steel);
-  painter.drawPath(beam);
-  return pixmap;
-}
-
-}  // namespace
-
 QIcon SteelProfileIcon() {
+  // Every size rendered from the same SVG as the installed icon theme's files.
+  static const bool registered = (InitIconResource(), true);
+  Q_UNUSED(registered);
+  // Smallest first: the X11 window icon takes sizes in this order while they fit one request.
+  const QDir dir(QStringLiteral(":/app-icon"));
+  std::vector<std::pair<int, QString>> files;
+  for (const QString& name : dir.entryList({QStringLiteral("zelvik-*.png")}, QDir::Files)) {
+    files.emplace_back(name.mid(7).chopped(4).toInt(), dir.filePath(name));
+  }
+  std::sort(files.begin(), files.end());
   QIcon icon;
-  for (int size : {16, 24, 32, 48, 64}) icon.addPixmap(IBeamPixmap(size));
+  for (const auto& [size, path] : files) icon.addFile(path, QSize(size, size));
   return icon;
 }
 

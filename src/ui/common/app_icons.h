@@ -5,7 +5,7 @@
 
 namespace zelvik::ui {
 
-// The program's icon: the cross-section of an I-beam in steel blue.
+// The program's icon, the cross-section of an I-beam: the window's and the tray's.
 QIcon SteelProfileIcon();
 
 // The strip's calculator button face, 18 × 18 pixels, with its own raised border.

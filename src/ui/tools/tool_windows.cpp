@@ -2,17 +2,24 @@
 
 #include "app/zelvik_dlg.h"
 #include "tasks/task_dlg.h"
+#include "tools/bearing_dlg.h"
 #include "tools/custom_materials_dlg.h"
+#include "tools/density_dlg.h"
+#include "tools/unit_convert_dlg.h"
+#include "tools/weld_pipe_dlg.h"
 
 namespace zelvik::ui {
 
 CToolWindow* CreateToolWindow(ToolKind kind, CZelvikDlg* main) {
   switch (kind) {
     case ToolKind::kWeldPipe:
+      return new CWeldPipeDlg(main);
     case ToolKind::kDensity:
+      return new CDensityDlg(main);
     case ToolKind::kUnitConvert:
+      return new CUnitConvertDlg(main);
     case ToolKind::kBearing:
-      break;
+      return new CBearingDlg(main);
     case ToolKind::kTasks:
       return new CTaskDlg(main, main->settingsStore(), DefaultTaskServices());
     case ToolKind::kCustom:

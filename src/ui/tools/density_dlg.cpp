@@ -1,0 +1,124 @@
+#include "tools/density_dlg.h"
+
+#include <QAbstractTableModel>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTableView>
+
+#include "common/dialog_units.h"
+#include "reference/density_table.h"
+#include "tools/tool_fonts.h"
+
+namespace zelvik::ui {
+
+namespace {
+
+// The three text cells of every row, read from the built-in table when a row is painted.
+class DensityModel : public QAbstractTableModel {
+ public:
+  using QAbstractTableModel::QAbstractTableModel;
+
+  int rowCount(const QModelIndex& parent = QModelIndex()) const override {
+    return parent.isValid() ? 0 : static_cast<int>(DensityTable().size());
+  }
+  int columnCount(const QModelIndex& parent = QModelIndex()) const override { return parent.isValid() ? 0 : 3; }
+
+  QVariant data(const QModelIndex& index, int role) const override {
+    if (!index.isValid()) return {};
+    if (role == Qt::TextAlignmentRole) return QVariant::fromValue(Qt::AlignLeft | Qt::AlignVCenter);
+    if (role != Qt::DisplayRole) return {};
+    const DensityRow& row = DensityTable()[static_cast<size_t>(index.row())];
+    const std::string_view cell = index.column() == 0 ? row.no : index.column() == 1 ? row.name : row.density;
+    return QString::fromUtf8(cell.data(), static_cast<qsizetype>(cell.size()));
+  }
+
+  QVariant headerData(int section, Qt::Orientation orientation, int role) const override {
+    if (orientation != Qt::Horizontal) return {};
+    if (role == Qt::TextAlignmentRole) return QVariant::fromValue(Qt::AlignLeft | Qt::AlignVCenter);
+    if (role != Qt::DisplayRole) return {};
+    static const char* const headings[] = {"NO.", "名     称", "密度(t/m^3)"};
+    return QString::fromUtf8(headings[section]);
+  }
+};
+
+constexpr QColor kListGround{200, 255, 255};
+constexpr QColor kListText{20, 0, 0};
+
+}  // namespace
+
+CDensityDlg::CDensityDlg(QWidget* owner) : CToolWindow(owner, QStringLiteral("常用材料密度")) {
+  setFont(ToolWindowFont(10));
+  const DialogUnits du(font());
+
+  table_ = new QTableView(this);
+  table_->setObjectName(QStringLiteral("1116"));
+  table_->setModel(new DensityModel(table_));
+  table_->setGeometry(du.Rect(4, 6, 154, 107));
+  table_->setSelectionBehavior(QAbstractItemView::SelectRows);
+  table_->setSelectionMode(QAbstractItemView::SingleSelection);
+  table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+  table_->setSortingEnabled(false);
+  table_->setShowGrid(true);
+  table_->setWordWrap(false);
+  table_->setFrameShadow(QFrame::Sunken);
+  table_->verticalHeader()->hide();
+  table_->horizontalHeader()->setSectionsClickable(false);
+  table_->horizontalHeader()->setHighlightSections(false);
+  table_->horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+  const int widths[] = {38, 120, 90};
+  for (int c = 0; c < 3; ++c) table_->setColumnWidth(c, widths[c]);
+  QPalette p = table_->palette();
+  for (QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive}) {
+    p.setColor(group, QPalette::Base, kListGround);
+    p.setColor(group, QPalette::Text, kListText);
+    // The selection stays visible, in the same colour, when the list loses the focus.
+    p.setColor(group, QPalette::Highlight, palette().color(QPalette::Active, QPalette::Highlight));
+    p.setColor(group, QPalette::HighlightedText, palette().color(QPalette::Active, QPalette::HighlightedText));
+  }
+  table_->setPalette(p);
+
+  search_ = new QLineEdit(this);
+  search_->setObjectName(QStringLiteral("1000"));
+  search_->setGeometry(du.Rect(4, 118, 89, 13));
+
+  find_ = new QPushButton(QStringLiteral("查询 (下一个)"), this);
+  find_->setObjectName(QStringLiteral("1090"));
+  find_->setGeometry(du.Rect(98, 117, 60, 15));
+  find_->setDefault(true);
+  SetEnterPressesDefault(true);
+  connect(find_, &QPushButton::clicked, this, &CDensityDlg::FindNext);
+
+  note_ = new QLabel(QStringLiteral("密度值为温度t=20℃\n时的值,部分为近似值"), this);
+  note_->setGeometry(du.Rect(4, 135, 154, 18));
+
+  setFixedSize(du.X(162), du.Y(153));
+}
+
+void CDensityDlg::showEvent(QShowEvent* event) {
+  // The face for "℃" is looked up when the window first shows, not while the program starts.
+  if (!symbolFaceSet_) {
+    table_->setFont(WithSymbolFace(font()));
+    table_->verticalHeader()->setDefaultSectionSize(table_->fontMetrics().height() + 4);
+    note_->setFont(WithSymbolFace(font()));
+    symbolFaceSet_ = true;
+  }
+  CToolWindow::showEvent(event);
+}
+
+void CDensityDlg::FindNext() {
+  const QByteArray text = search_->text().toUtf8();
+  const int row = FindDensityRow(searchPosition_, std::string_view(text.constData(), static_cast<size_t>(text.size())));
+  if (row < 0) {
+    ShowNotFound(this);
+    return;
+  }
+  const QModelIndex index = table_->model()->index(row, 0);
+  table_->scrollTo(index, QAbstractItemView::EnsureVisible);
+  table_->selectionModel()->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+  table_->setFocus();
+  searchPosition_ = row;
+}
+
+}  // namespace zelvik::ui
