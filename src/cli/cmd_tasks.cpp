@@ -12,8 +12,7 @@ namespace zelvik::cli {
 
 const char kTasksUsage[] = R"(  zelvik-cli tasks [--config FILE]
       Prints the task list as the task window shows it at its start; nothing is written.
-  zelvik-cli tasks add --kind K --period P [--month M] [--day D] [--weekday W] [--hour H]
-      [--minute MI] [--second S] [--content TEXT] [--config FILE]
+  zelvik-cli tasks add --kind K --period P [--month M] [--day D] [--weekday W] [--hour H] [--minute MI] [--second S] [--content TEXT] [--config FILE]
       Adds a task as "添加任务" does after a fresh start of the window: kind 0 to 6, period 0
       to 5, weekday 0 (Monday) to 6; defaults month 1, day 1, weekday 0, 00:00:00, no text.
   zelvik-cli tasks delete N [--config FILE]
