@@ -301,6 +301,24 @@ class TaskDlgTest : public QObject {
     QCOMPARE(e.dlg->tickTimer()->timerType(), Qt::PreciseTimer);
   }
 
+  void runStartsAnExecutableWithoutArguments() {
+    QTemporaryDir dir;
+    const QString script = dir.path() + QStringLiteral("/任务 脚本.sh");
+    const QString marker = dir.path() + QStringLiteral("/ran");
+    QFile f(script);
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    f.write(QStringLiteral("#!/bin/sh\necho \"$#\" > '%1'\n").arg(marker).toUtf8());
+    f.close();
+    f.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    QVERIFY(!LaunchTaskContent(QString()));
+    QVERIFY(LaunchTaskContent(script));
+    auto written = [&] {
+      QFile ran(marker);
+      return ran.open(QIODevice::ReadOnly) ? ran.readAll() : QByteArray();
+    };
+    QTRY_COMPARE(written(), QByteArray("0\n"));  // started, with no arguments
+  }
+
   // The real window in the main window: created hidden, its entry usable, its options in
   // the main window's store, and its reminders shown while it stays hidden.
   void livesInTheMainWindow() {
