@@ -39,9 +39,10 @@ class StandIn {
     fs::create_directories(exe.parent_path());
     fs::copy_file("/bin/sh", exe, fs::copy_options::overwrite_existing);
     const fs::path ready = exe.string() + ".ready";
-    const std::string script = traps + "; sleep 60 & : > '" + ready.string() + "'; wait";
+    const std::string script = traps + "; sleep 60 >/dev/null 2>&1 & : > '" + ready.string() + "'; wait";
     pid_ = ::fork();
     if (pid_ == 0) {
+      ::setpgid(0, 0);  // the sleep goes with the group when the test ends
       ::execl(exe.c_str(), exe.c_str(), "-c", script.c_str(), static_cast<char*>(nullptr));
       ::_exit(127);
     }
@@ -52,6 +53,7 @@ class StandIn {
   }
   ~StandIn() {
     if (pid_ > 0) {
+      ::kill(-pid_, SIGKILL);
       ::kill(pid_, SIGKILL);
       ::waitpid(pid_, nullptr, 0);
     }
