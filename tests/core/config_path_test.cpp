@@ -77,6 +77,11 @@ TEST_F(ConfigPathTest, FollowsOverrideThenExecutableFolderThenXdg) {
        "/home/u/.config/zelvik/ConfigMW.ini"},
       {"EmptyExecutableFolder", std::nullopt, "/xdg", "/home/u", fs::path(),
        "/xdg/zelvik/ConfigMW.ini"},
+      // Installed: never beside the executable, even for root, who may write /usr/bin.
+      {"InstalledUnderUsr", std::nullopt, "/xdg", "/home/u", "/usr/bin", "/xdg/zelvik/ConfigMW.ini"},
+      {"InstalledUnderUsrLocal", std::nullopt, "/xdg", "/home/u", "/usr/local/bin/",
+       "/xdg/zelvik/ConfigMW.ini"},
+      {"InstalledUnderBin", std::nullopt, "/xdg", "/home/u", "/bin", "/xdg/zelvik/ConfigMW.ini"},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
@@ -85,6 +90,15 @@ TEST_F(ConfigPathTest, FollowsOverrideThenExecutableFolderThenXdg) {
   }
   EXPECT_FALSE(fs::exists("/xdg"));  // computing the path creates nothing
   EXPECT_FALSE(fs::exists(exe / "ConfigMW.ini"));
+}
+
+TEST(PackagedFolder, OnlyTheSystemsOwnTrees) {
+  const std::pair<const char*, bool> cases[] = {
+      {"/usr", true},       {"/usr/bin", true},     {"/usr/local/bin", true}, {"/bin", true},
+      {"/sbin/", true},     {"/usr/../home/u", false}, {"/home/u/usr", false}, {"/usrx/bin", false},
+      {"/opt/zelvik", false}, {"usr/bin", false},   {"", false},              {"/", false},
+  };
+  for (const auto& [dir, packaged] : cases) EXPECT_EQ(IsPackagedFolder(dir), packaged) << dir;
 }
 
 TEST_F(ConfigPathTest, ReadOnlyExecutableFolderGoesToXdg) {

@@ -25,7 +25,7 @@ def complete(*words, cwd=None):
 class CompletionTest(unittest.TestCase):
     def test_words_offered(self):
         cases = [
-            (("we",), ["weight"]),
+            (("we",), ["weight", "welded-pipes"]),
             (("--v",), ["--version"]),
             (("weight", "hot"), ["hot-angle", "hot-channel"]),
             (("sizes", "cold-"), ["cold-angle", "cold-channel", "cold-z"]),

@@ -30,24 +30,30 @@ class Dir {
   fs::path path_;
 };
 
-// A copy of the shell under the given name runs the script: to /proc it is that program.
+// A copy of the shell under the given name runs the traps, then waits on one sleep: to /proc
+// it is that program. It forks once, before it reports ready, so no forked child briefly
+// shows the same executable while the test ends it.
 class StandIn {
  public:
-  StandIn(const fs::path& exe, const std::string& script) {
+  StandIn(const fs::path& exe, const std::string& traps) {
     fs::create_directories(exe.parent_path());
     fs::copy_file("/bin/sh", exe, fs::copy_options::overwrite_existing);
+    const fs::path ready = exe.string() + ".ready";
+    const std::string script = traps + "; sleep 60 >/dev/null 2>&1 & : > '" + ready.string() + "'; wait";
     pid_ = ::fork();
     if (pid_ == 0) {
+      ::setpgid(0, 0);  // the sleep goes with the group when the test ends
       ::execl(exe.c_str(), exe.c_str(), "-c", script.c_str(), static_cast<char*>(nullptr));
       ::_exit(127);
     }
-    // Until the exec has happened /proc shows the test program.
-    for (int i = 0; i < 200 && ProcessesRunning(exe).empty(); ++i) {
+    // Ready once the traps are set and the sleep has become a program of its own.
+    for (int i = 0; i < 500 && (!fs::exists(ready) || ProcessesRunning(exe).size() != 1); ++i) {
       std::this_thread::sleep_for(std::chrono::milliseconds(10));
     }
   }
   ~StandIn() {
     if (pid_ > 0) {
+      ::kill(-pid_, SIGKILL);
       ::kill(pid_, SIGKILL);
       ::waitpid(pid_, nullptr, 0);
     }
@@ -67,9 +73,8 @@ class StandIn {
 
 TEST(Processes, EndsOnlyTheCopyRunningThatExecutable) {
   Dir dir;
-  StandIn old(dir.path() / "zelvik", "trap 'echo ended > " + (dir.path() / "term").string() +
-                                          "; exit 0' TERM; while :; do sleep 0.05; done");
-  StandIn namesake(dir.path() / "other/zelvik", "sleep 30");
+  StandIn old(dir.path() / "zelvik", "trap 'echo ended > " + (dir.path() / "term").string() + "; exit 0' TERM");
+  StandIn namesake(dir.path() / "other/zelvik", ":");
   ASSERT_EQ(ProcessesRunning(dir.path() / "zelvik"), std::vector<pid_t>{old.pid()});
   ASSERT_EQ(ProcessesRunning(dir.path() / "sub/../zelvik"), std::vector<pid_t>{old.pid()});
   PosixProcesses processes(2000);
@@ -87,7 +92,7 @@ TEST(Processes, EndsOnlyTheCopyRunningThatExecutable) {
 
 TEST(Processes, ACopyThatIgnoresSigtermIsKilledAfterTheGracePeriod) {
   Dir dir;
-  StandIn stubborn(dir.path() / "zelvik", "trap '' TERM; while :; do sleep 0.05; done");
+  StandIn stubborn(dir.path() / "zelvik", "trap '' TERM");
   PosixProcesses processes(500);
   const auto start = Clock::now();
   EXPECT_EQ(processes.EndProcessesOf(dir.path() / "zelvik"), 1);

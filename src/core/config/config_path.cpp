@@ -46,10 +46,18 @@ fs::path UserConfigFolder() {
 
 }  // namespace
 
+bool IsPackagedFolder(const fs::path& dir) {
+  const fs::path normal = dir.lexically_normal();
+  auto it = normal.begin();
+  if (it == normal.end() || *it != "/") return false;
+  if (++it == normal.end()) return false;
+  return *it == "usr" || *it == "bin" || *it == "sbin";
+}
+
 fs::path ConfigFilePath(const fs::path& executableDir) {
   const char* override = std::getenv(kConfigDirEnv);
   if (override && *override) return fs::path(override) / kConfigFileName;
-  if (IsWritableFolder(executableDir)) return executableDir / kConfigFileName;
+  if (!IsPackagedFolder(executableDir) && IsWritableFolder(executableDir)) return executableDir / kConfigFileName;
   fs::path base = UserConfigFolder();
   // Without any home there is nowhere better; writes there will simply fail.
   if (base.empty()) return executableDir / kConfigFileName;

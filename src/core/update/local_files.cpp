@@ -6,6 +6,7 @@
 #include <fstream>
 #include <system_error>
 
+#include "config/config_path.h"
 #include "update/update_services.h"
 
 namespace zelvik::update {
@@ -14,8 +15,7 @@ namespace fs = std::filesystem;
 
 bool Files::CanUpdateFolder(const fs::path& folder) {
   // A packaged copy is updated by the package manager, whatever rights this process has.
-  const std::string text = folder.lexically_normal().string();
-  if (text.rfind("/usr/", 0) == 0 || text == "/usr") return false;
+  if (IsPackagedFolder(folder)) return false;
   struct stat st;
   if (folder.empty() || ::stat(folder.c_str(), &st) != 0 || !S_ISDIR(st.st_mode)) return false;
   return ::faccessat(AT_FDCWD, folder.c_str(), W_OK | X_OK, AT_EACCESS) == 0;
