@@ -8,6 +8,8 @@ const std::vector<Command>& Commands() {
       {"weight", RunWeight, kWeightUsage},
       {"sizes", RunSizes, kSizesUsage},
       {"setting", RunSetting, kSettingUsage},
+      {"custom", RunCustom, kCustomUsage},
+      {"tasks", RunTasks, kTasksUsage},
       {"density", RunDensity, kDensityUsage},
       {"units", RunUnits, kUnitsUsage},
       {"convert", RunConvert, kConvertUsage},

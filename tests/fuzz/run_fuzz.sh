@@ -2,7 +2,7 @@
 # Configures a clang build with the libFuzzer targets, builds one and runs it. Exits
 # non-zero when the fuzzer finds a crash, a sanitizer report or a hang.
 #   tests/fuzz/run_fuzz.sh [build-dir (default build-fuzz)] [seconds (default 30)]
-#                          [fuzz_eval|fuzz_ini|fuzz_list_file|fuzz_gif]
+#                          [fuzz_eval|fuzz_ini|fuzz_tasks|fuzz_list_file|fuzz_gif]
 set -euo pipefail
 
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)"
@@ -23,6 +23,12 @@ mkdir -p "$corpus" "$artifacts"
 if [ "$target" = fuzz_ini ]; then
   [ -n "$(ls -A "$corpus")" ] || printf '[Setting]\r\ndanwei=1\r\n[\xbd\xc7\xb8\xd6]\r\n\xd0\xcd\xba\xc5\x31=a\r\n' >"$corpus/seed0"
   exec "$build/tests/fuzz/fuzz_ini" -max_total_time="$seconds" -max_len=4096 -timeout=10 \
+    -artifact_prefix="$artifacts" -print_final_stats=1 "$corpus"
+fi
+if [ "$target" = fuzz_tasks ]; then
+  # Three bytes choosing the second, then a task section (GBK "任务01").
+  [ -n "$(ls -A "$corpus")" ] || printf '\x0b\x07\x0a[\xc8\xce\xce\xf101]\nrenwuxiang01=0\nzhouqi01=0\nmonth01=12\ndate01=8\nhour01=10\nminute01=11\nsecond01=7\ntxy01=A\n' >"$corpus/seed0"
+  exec "$build/tests/fuzz/fuzz_tasks" -max_total_time="$seconds" -max_len=4096 -timeout=10 \
     -artifact_prefix="$artifacts" -print_final_stats=1 "$corpus"
 fi
 if [ "$target" = fuzz_list_file ]; then

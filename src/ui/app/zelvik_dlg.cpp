@@ -190,6 +190,10 @@ void CZelvikDlg::ShowAboutBox() {
   aboutBox_->exec();
 }
 
+void CZelvikDlg::ReleaseInstanceMarker() {
+  if (marker_ != nullptr) marker_->Release();
+}
+
 void CZelvikDlg::ExitApplication() {
   if (exiting_) return;
   exiting_ = true;
@@ -197,7 +201,7 @@ void CZelvikDlg::ExitApplication() {
   if (tray_ != nullptr) tray_->Remove();
   if (hotKey_ != nullptr) hotKey_->Unregister();
   if (showRequests_ != nullptr) showRequests_->Close();
-  if (marker_ != nullptr) marker_->Release();
+  ReleaseInstanceMarker();
   hide();
   QCoreApplication::quit();
 }

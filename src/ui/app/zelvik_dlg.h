@@ -93,6 +93,8 @@ class CZelvikDlg : public QDialog, public PageHost {
   // Removes the tray icon, releases the hot key and the single-instance marker, and ends
   // the application's event loop.
   void ExitApplication();
+  // Releases the single-instance marker now, so that a copy started next does not warn.
+  void ReleaseInstanceMarker();
 
   // Shows or hides a tool window beside the main window's right edge.
   void ToggleToolWindow(ToolKind kind);

@@ -1,7 +1,9 @@
 #include "tools/tool_windows.h"
 
 #include "app/zelvik_dlg.h"
+#include "tasks/task_dlg.h"
 #include "tools/bearing_dlg.h"
+#include "tools/custom_materials_dlg.h"
 #include "tools/density_dlg.h"
 #include "tools/unit_convert_dlg.h"
 #include "tools/weld_pipe_dlg.h"
@@ -19,8 +21,9 @@ CToolWindow* CreateToolWindow(ToolKind kind, CZelvikDlg* main) {
     case ToolKind::kBearing:
       return new CBearingDlg(main);
     case ToolKind::kTasks:
+      return new CTaskDlg(main, main->settingsStore(), DefaultTaskServices());
     case ToolKind::kCustom:
-      break;
+      return new CCustomMaterialsDlg(main, main->settingsStore().file(), [main] { RestartProgram(*main); });
   }
   return nullptr;
 }

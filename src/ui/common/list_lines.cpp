@@ -1,0 +1,19 @@
+#include "common/list_lines.h"
+
+#include <QFontMetrics>
+#include <QListWidget>
+#include <algorithm>
+
+namespace zelvik::ui {
+
+void SetListLines(QListWidget* list, const std::vector<std::string>& lines, int extentPx) {
+  list->clear();
+  const QFontMetrics fm(list->font());
+  const int height = fm.height() + 2;
+  for (const std::string& line : lines) {
+    auto* item = new QListWidgetItem(QString::fromStdString(line), list);
+    item->setSizeHint(QSize(std::max(extentPx, fm.horizontalAdvance(item->text()) + 6), height));
+  }
+}
+
+}  // namespace zelvik::ui

@@ -1,0 +1,15 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+class QListWidget;
+
+namespace zelvik::ui {
+
+// Replaces the lines of an unsorted list box. The list scrolls horizontally over
+// `extentPx` pixels, as a list box with that horizontal extent does, or further where a
+// line is wider still.
+void SetListLines(QListWidget* list, const std::vector<std::string>& lines, int extentPx);
+
+}  // namespace zelvik::ui
