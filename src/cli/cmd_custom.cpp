@@ -14,7 +14,7 @@ const char kCustomUsage[] = R"U(  zelvik-cli custom [--config FILE]
       start; nothing is written.
   zelvik-cli custom add --kind K --model M [--spec S] --unit-weight U [--config FILE]
       Adds a row as the window's "添 加" does after a fresh start. K is 0 to 7 or the type
-      list text ("角钢(热轧)" …); the spec counts for kinds 1 and 2 only.
+      list text ("角钢(热轧)" …); --spec counts for kinds 1 and 2 only.
   zelvik-cli custom delete LINE [--config FILE]
       Deletes list line LINE (from 1) as the window's "删 除" does after a fresh start.
 )U";

@@ -124,7 +124,7 @@ class TestPageOne : public QObject {
   }
 
   // Selecting by program runs nothing; only the user's choice does.
-  // Every built-in spec must be readable whole from its first character: a field that shows
+  // Every built-in size's spec text must be readable whole from its first character: a field that shows
   // the end of a long text cut the leading digit off ("[36c" showed "60×100×13.0").
   void specTextsFitAndShowTheirStart_data() {
     QTest::addColumn<QByteArray>("list");
