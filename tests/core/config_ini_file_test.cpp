@@ -23,12 +23,7 @@ using testing_files::TempDir;
 using testing_files::WriteBytes;
 
 
-std::vector<std::string> Entries(const fs::path& dir) {
-  std::vector<std::string> names;
-  for (const auto& e : fs::directory_iterator(dir)) names.push_back(e.path().filename().string());
-  std::sort(names.begin(), names.end());
-  return names;
-}
+std::vector<std::string> Entries(const fs::path& dir) { return testing_files::FolderEntries(dir); }
 
 class IniFileTest : public testing::Test {
  protected:

@@ -9,34 +9,18 @@
 #include "loopback_ftp.h"
 #include "platform/ftp_get.h"
 
+#include "test_files.h"
+
 namespace zelvik {
 namespace {
 
 namespace fs = std::filesystem;
 using testing_ftp::LoopbackFtp;
 
-class Dir {
- public:
-  Dir() {
-    char tmpl[] = "/tmp/zelvik-ftp-XXXXXX";
-    path_ = ::mkdtemp(tmpl);
-  }
-  ~Dir() { fs::remove_all(path_); }
-  const fs::path& path() const { return path_; }
+using Dir = testing_files::TempDir;
 
- private:
-  fs::path path_;
-};
-
-void Write(const fs::path& p, const std::string& bytes) {
-  fs::create_directories(p.parent_path());
-  std::ofstream(p, std::ios::binary) << bytes;
-}
-
-std::string Read(const fs::path& p) {
-  std::ifstream in(p, std::ios::binary);
-  return std::string(std::istreambuf_iterator<char>(in), {});
-}
+void Write(const fs::path& p, const std::string& bytes) { testing_files::WriteBytes(p, bytes); }
+std::string Read(const fs::path& p) { return testing_files::ReadText(p); }
 
 std::size_t Entries(const fs::path& dir) {
   return static_cast<std::size_t>(std::distance(fs::directory_iterator(dir), fs::directory_iterator()));

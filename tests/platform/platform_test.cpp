@@ -13,23 +13,14 @@
 #include "platform/desktop_calculator.h"
 #include "platform/single_instance.h"
 
+#include "test_files.h"
+
 namespace zelvik {
 namespace {
 
 namespace fs = std::filesystem;
 
-class TempDir {
- public:
-  TempDir() {
-    char tmpl[] = "/tmp/zelvik-platform-XXXXXX";
-    path_ = ::mkdtemp(tmpl);
-  }
-  ~TempDir() { fs::remove_all(path_); }
-  const fs::path& path() const { return path_; }
-
- private:
-  fs::path path_;
-};
+using testing_files::TempDir;
 
 void MakeExecutable(const fs::path& file, bool executable = true) {
   fs::create_directories(file.parent_path());

@@ -11,24 +11,15 @@
 
 #include "platform/processes.h"
 
+#include "test_files.h"
+
 namespace zelvik {
 namespace {
 
 namespace fs = std::filesystem;
 using Clock = std::chrono::steady_clock;
 
-class Dir {
- public:
-  Dir() {
-    char tmpl[] = "/tmp/zelvik-proc-XXXXXX";
-    path_ = ::mkdtemp(tmpl);
-  }
-  ~Dir() { fs::remove_all(path_); }
-  const fs::path& path() const { return path_; }
-
- private:
-  fs::path path_;
-};
+using Dir = testing_files::TempDir;
 
 // A copy of the shell under the given name runs the traps, then waits on one sleep: to /proc
 // it is that program. It forks once, before it reports ready, so no forked child briefly

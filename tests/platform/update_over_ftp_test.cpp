@@ -17,34 +17,18 @@
 #include "update/list_file.h"
 #include "update/update_check.h"
 
+#include "test_files.h"
+
 namespace zelvik {
 namespace {
 
 namespace fs = std::filesystem;
 using testing_ftp::LoopbackFtp;
 
-class Dir {
- public:
-  Dir() {
-    char tmpl[] = "/tmp/zelvik-upd-XXXXXX";
-    path_ = ::mkdtemp(tmpl);
-  }
-  ~Dir() { fs::remove_all(path_); }
-  const fs::path& path() const { return path_; }
+using Dir = testing_files::TempDir;
 
- private:
-  fs::path path_;
-};
-
-void Write(const fs::path& p, const std::string& bytes) {
-  fs::create_directories(p.parent_path());
-  std::ofstream(p, std::ios::binary) << bytes;
-}
-
-std::string Read(const fs::path& p) {
-  std::ifstream in(p, std::ios::binary);
-  return std::string(std::istreambuf_iterator<char>(in), {});
-}
+void Write(const fs::path& p, const std::string& bytes) { testing_files::WriteBytes(p, bytes); }
+std::string Read(const fs::path& p) { return testing_files::ReadText(p); }
 
 std::map<std::string, std::string> Snapshot(const fs::path& root) {
   std::map<std::string, std::string> out;

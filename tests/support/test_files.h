@@ -2,10 +2,12 @@
 
 #include <stdlib.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace zelvik::testing_files {
 
@@ -34,8 +36,22 @@ inline std::optional<std::string> ReadBytes(const std::filesystem::path& p) {
   return std::string(std::istreambuf_iterator<char>(in), {});
 }
 
+// Writes the file, creating its folders at need.
 inline void WriteBytes(const std::filesystem::path& p, const std::string& bytes) {
+  std::error_code ec;
+  if (p.has_parent_path()) std::filesystem::create_directories(p.parent_path(), ec);
   std::ofstream(p, std::ios::binary) << bytes;
 }
+
+// The names in a folder, sorted.
+inline std::vector<std::string> FolderEntries(const std::filesystem::path& dir) {
+  std::vector<std::string> names;
+  for (const auto& e : std::filesystem::directory_iterator(dir)) names.push_back(e.path().filename().string());
+  std::sort(names.begin(), names.end());
+  return names;
+}
+
+// The file's bytes, empty when it cannot be read.
+inline std::string ReadText(const std::filesystem::path& p) { return ReadBytes(p).value_or(std::string()); }
 
 }  // namespace zelvik::testing_files
