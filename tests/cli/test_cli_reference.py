@@ -4,18 +4,7 @@ import os
 import subprocess
 import unittest
 
-CLI = os.environ.get("ZELVIK_CLI", "zelvik-cli")
-
-
-def run(*args):
-    return subprocess.run([CLI, *args], capture_output=True, text=True, encoding="utf-8")
-
-
-def ok(*args):
-    p = run(*args)
-    if p.returncode != 0:
-        raise AssertionError(f"{args}: exit {p.returncode}: {p.stderr}")
-    return json.loads(p.stdout)
+from cli_support import CLI, ok, run
 
 
 class BadUsage(unittest.TestCase):

@@ -1,0 +1,17 @@
+"""Running zelvik-cli from the end-to-end tests."""
+import json
+import os
+import subprocess
+
+CLI = os.environ.get("ZELVIK_CLI", "zelvik-cli")
+
+
+def run(*args):
+    return subprocess.run([CLI, *args], capture_output=True, text=True, encoding="utf-8")
+
+
+def ok(*args):
+    p = run(*args)
+    if p.returncode != 0:
+        raise AssertionError(f"{args}: exit {p.returncode}: {p.stderr}")
+    return json.loads(p.stdout)
