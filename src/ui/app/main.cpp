@@ -9,6 +9,7 @@
 #include "app/show_request.h"
 #include "app/zelvik_dlg.h"
 #include "common/appearance.h"
+#include "common/message_box.h"
 #include "common/startup_probe.h"
 #include "config/config_path.h"
 #include "platform/single_instance.h"
@@ -58,6 +59,7 @@ int main(int argc, char** argv) {
     QMessageBox box(QMessageBox::Warning, QStringLiteral("Zelvik"), QStringLiteral("该程序已经在运行了!"),
                     QMessageBox::Ok);
     box.button(QMessageBox::Ok)->setText(QStringLiteral("确定"));
+    zelvik::ui::FitCaption(&box);
     box.exec();
   }
 

@@ -1,13 +1,30 @@
 #include "common/message_box.h"
 
+#include <QGridLayout>
 #include <QMessageBox>
 #include <QPushButton>
 
 namespace zelvik::ui {
 
+namespace {
+
+// The window manager's icon and buttons beside the caption.
+constexpr int kTitleBarExtra = 180;
+
+}  // namespace
+
+void FitCaption(QMessageBox* box) {
+  auto* grid = qobject_cast<QGridLayout*>(box->layout());
+  if (grid == nullptr) return;
+  const int width = box->fontMetrics().horizontalAdvance(box->windowTitle()) + kTitleBarExtra;
+  grid->addItem(new QSpacerItem(width, 0, QSizePolicy::Minimum, QSizePolicy::Fixed), grid->rowCount(), 0, 1,
+                grid->columnCount());
+}
+
 void ShowNotice(QWidget* parent, const QString& caption, const QString& text) {
   QMessageBox box(QMessageBox::NoIcon, caption, text, QMessageBox::Ok, parent);
   box.button(QMessageBox::Ok)->setText(QStringLiteral("确定"));
+  FitCaption(&box);
   box.exec();
 }
 

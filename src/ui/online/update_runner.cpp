@@ -1,5 +1,7 @@
 #include "online/update_runner.h"
 
+#include "common/message_box.h"
+
 #include <QCoreApplication>
 #include <QDesktopServices>
 #include <QFile>
@@ -30,12 +32,14 @@ bool AskWithBox(const QString& text) {
   QMessageBox box(QMessageBox::Question, QString::fromLatin1(kTitle), text, QMessageBox::Yes | QMessageBox::No);
   box.button(QMessageBox::Yes)->setText(QStringLiteral("是"));
   box.button(QMessageBox::No)->setText(QStringLiteral("否"));
+  FitCaption(&box);
   return box.exec() == QMessageBox::Yes;
 }
 
 void TellWithBox(const QString& text) {
   QMessageBox box(QMessageBox::Information, QString::fromLatin1(kTitle), text, QMessageBox::Ok);
   box.button(QMessageBox::Ok)->setText(QStringLiteral("确定"));
+  FitCaption(&box);
   box.exec();
 }
 

@@ -219,12 +219,7 @@ void CTaskDlg::ShowReminder(const QString& text) {
   // The message box resets its window flags when its modality is set, so the flag comes after.
   box->setWindowModality(Qt::ApplicationModal);
   box->setWindowFlag(Qt::WindowStaysOnTopHint);
-  // Wide enough for its caption, which the window manager would cut short otherwise.
-  if (auto* grid = qobject_cast<QGridLayout*>(box->layout())) {
-    const int width = box->fontMetrics().horizontalAdvance(box->windowTitle()) + 180;
-    grid->addItem(new QSpacerItem(width, 0, QSizePolicy::Minimum, QSizePolicy::Fixed), grid->rowCount(), 0, 1,
-                  grid->columnCount());
-  }
+  FitCaption(box);
   boxes_.removeAll(nullptr);
   boxes_.append(box);
   box->show();

@@ -1,5 +1,7 @@
 #include "tools/tool_fonts.h"
 
+#include "common/message_box.h"
+
 #include <QMessageBox>
 #include <QPushButton>
 
@@ -32,6 +34,7 @@ void ShowNotFound(QWidget* parent) {
   QMessageBox box(QMessageBox::NoIcon, QStringLiteral("提示"), QStringLiteral("很抱歉，没找到!!"), QMessageBox::Ok,
                   parent);
   box.button(QMessageBox::Ok)->setText(QStringLiteral("确定"));
+  FitCaption(&box);
   box.exec();
 }
 
