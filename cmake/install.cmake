@@ -29,10 +29,11 @@ set(CPACK_DEBIAN_PACKAGE_SECTION utils)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE ${PROJECT_HOMEPAGE_URL})
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-# Loaded at run time, so dpkg-shlibdeps cannot see them: the X11 platform plugin, and a font
-# with the interface's Chinese characters.
+# Loaded at run time, so dpkg-shlibdeps cannot see them: libcurl for the update's downloads,
+# the X11 platform plugin, and a font with the interface's Chinese characters.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "libcurl4")
 if(ZELVIK_BUILD_UI)
-  set(CPACK_DEBIAN_PACKAGE_DEPENDS
-      "qt6-qpa-plugins, fonts-wqy-microhei | fonts-noto-cjk | fonts-wqy-zenhei | fonts-arphic-uming")
+  string(APPEND CPACK_DEBIAN_PACKAGE_DEPENDS
+         ", qt6-qpa-plugins, fonts-wqy-microhei | fonts-noto-cjk | fonts-wqy-zenhei | fonts-arphic-uming")
 endif()
 include(CPack)

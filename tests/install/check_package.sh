@@ -16,7 +16,7 @@ if dpkg-query -W -f='${Status}' zelvik 2>/dev/null | grep -q 'ok installed'; the
 fi
 dpkg-deb -f "$deb" Package Version Section Maintainer Depends
 depends=$(dpkg-deb -f "$deb" Depends)
-for lib in libc6 libstdc++6 libqt6widgets6 qt6-qpa-plugins; do
+for lib in libc6 libstdc++6 libqt6widgets6 qt6-qpa-plugins libcurl4 libsodium23; do
   [[ $depends == *"$lib"* ]] || fail "Depends lacks $lib"
 done
 [ "$(dpkg-deb -f "$deb" Section)" = utils ] || fail "Section is not utils"
