@@ -182,4 +182,20 @@ bool HasNetWmState(xcb_connection_t* c, xcb_window_t window, const char* name) {
   return std::find(atoms, atoms + count, wanted) != atoms + count;
 }
 
+bool ReadFramePlace(xcb_connection_t* c, xcb_window_t root, xcb_window_t window, FramePlace* place) {
+  const xcb_atom_t extentsAtom = Atom(c, "_NET_FRAME_EXTENTS");
+  XcbReply<xcb_get_property_reply_t> extents(
+      xcb_get_property_reply(c, xcb_get_property(c, 0, window, extentsAtom, XCB_ATOM_CARDINAL, 0, 4), nullptr));
+  if (!extents || extents->format != 32 || xcb_get_property_value_length(extents.get()) != 16) return false;
+  XcbReply<xcb_translate_coordinates_reply_t> at(
+      xcb_translate_coordinates_reply(c, xcb_translate_coordinates(c, window, root, 0, 0), nullptr));
+  if (!at) return false;
+  const auto* ltrb = static_cast<const std::uint32_t*>(xcb_get_property_value(extents.get()));
+  place->clientX = at->dst_x;
+  place->clientY = at->dst_y;
+  place->frameLeft = static_cast<int>(ltrb[0]);
+  place->frameTop = static_cast<int>(ltrb[2]);
+  return true;
+}
+
 }  // namespace zelvik

@@ -58,4 +58,15 @@ void SetSkipTaskbar(xcb_connection_t* connection, xcb_window_t root, xcb_window_
 // Whether the window's _NET_WM_STATE holds the atom now.
 bool HasNetWmState(xcb_connection_t* connection, xcb_window_t window, const char* state);
 
+// Where a framed window really is: its client area's top-left on the root window and the
+// frame's left and top widths from _NET_FRAME_EXTENTS. False before the window manager has
+// framed the window.
+struct FramePlace {
+  int clientX = 0;
+  int clientY = 0;
+  int frameLeft = 0;
+  int frameTop = 0;
+};
+bool ReadFramePlace(xcb_connection_t* connection, xcb_window_t root, xcb_window_t window, FramePlace* place);
+
 }  // namespace zelvik

@@ -141,7 +141,14 @@ void CZelvikDlg::KeepFrameAt(const QPoint& topLeft) {
     placeTimer_->setInterval(kPlaceCheckMs);
     connect(placeTimer_, &QTimer::timeout, this, [this] {
       if (--placeChecks_ <= 0) placeTimer_->stop();
-      if (isVisible() && frameGeometry().topLeft() != placeTarget_) PlaceFrameAt(placeTarget_);
+      if (!isVisible()) return;
+      // Qt places the client by the frame it knows of, which just after a map may be none.
+      if (const std::optional<RealFrame> real = RealFrameOf(this)) {
+        const QPoint qtOffset = geometry().topLeft() - pos();
+        if (real->topLeft != placeTarget_) PlaceFrameAt(placeTarget_ + real->clientOffset - qtOffset);
+      } else if (frameGeometry().topLeft() != placeTarget_) {
+        PlaceFrameAt(placeTarget_);
+      }
     });
   }
   placeTimer_->start();

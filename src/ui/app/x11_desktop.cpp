@@ -55,6 +55,17 @@ bool HasSkipTaskbar(QWidget* window) {
                                "_NET_WM_STATE_SKIP_TASKBAR");
 }
 
+std::optional<RealFrame> RealFrameOf(QWidget* window) {
+  xcb_connection_t* c = Connection();
+  if (c == nullptr || window == nullptr || window->windowHandle() == nullptr) return std::nullopt;
+  zelvik::FramePlace place;
+  if (!zelvik::ReadFramePlace(c, RootOf(c), static_cast<xcb_window_t>(window->windowHandle()->winId()), &place)) {
+    return std::nullopt;
+  }
+  const QPoint offset(place.frameLeft, place.frameTop);
+  return RealFrame{QPoint(place.clientX, place.clientY) - offset, offset};
+}
+
 GlobalHotKey::GlobalHotKey(QObject* parent) : QObject(parent) {}
 
 GlobalHotKey::~GlobalHotKey() { Unregister(); }

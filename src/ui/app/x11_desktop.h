@@ -2,7 +2,9 @@
 
 #include <QAbstractNativeEventFilter>
 #include <QObject>
+#include <QPoint>
 #include <memory>
+#include <optional>
 
 class QWidget;
 
@@ -23,6 +25,14 @@ bool PointerButtonDown();
 void SetSkipTaskbar(QWidget* window, bool on);
 // Whether the window's _NET_WM_STATE holds _NET_WM_STATE_SKIP_TASKBAR now; false off X11.
 bool HasSkipTaskbar(QWidget* window);
+
+// Where the window manager really has the window's frame, and where the client sits in it;
+// empty off X11 or before the window is framed. Qt's own idea can be stale just after a map.
+struct RealFrame {
+  QPoint topLeft;
+  QPoint clientOffset;
+};
+std::optional<RealFrame> RealFrameOf(QWidget* window);
 
 // The global hot key Super+A, taken from the X server's event stream. Without X11, or when
 // the desktop owns the key, Register() fails and the program goes on without it.
