@@ -51,10 +51,10 @@ struct Env {
     return lines;
   }
   void Click(const char* id) { QTest::mouseClick(C<QPushButton>(id), Qt::LeftButton); }
-  void Fill(int kind, const QString& model, const QString& spec, const QString& weight) {
+  void Fill(int kind, const QString& model, const QString& specText, const QString& weight) {
     ChooseByUser(C<QComboBox>("1010"), kind);
     C<QLineEdit>("1000")->setText(model);
-    C<QLineEdit>("1001")->setText(spec);
+    C<QLineEdit>("1001")->setText(specText);
     C<QLineEdit>("1002")->setText(weight);
   }
 

@@ -94,7 +94,7 @@ bool CustomMaterials::LoadAndRefresh(IniFile& config) {
 }
 
 CustomMaterials::AddOutcome CustomMaterials::Add(IniFile& config, int kind, std::string_view model,
-                                                 std::string_view spec, std::string_view unitWeight) {
+                                                 std::string_view specText, std::string_view unitWeight) {
   const CustomKind* k = KindOf(kind);
   if (k == nullptr) return {CustomAddResult::kNotStorable, false};
   if (counts_[static_cast<std::size_t>(kind)] >= kMaxCustomRowsRead) return {CustomAddResult::kKindFull, false};
@@ -102,7 +102,7 @@ CustomMaterials::AddOutcome CustomMaterials::Add(IniFile& config, int kind, std:
   row.kind = kind;
   row.typeName = k->typeName;
   row.model = TrimBlanks(model);
-  if (k->hasSpec) row.spec = TrimBlanks(spec);
+  if (k->hasSpec) row.spec = TrimBlanks(specText);
   row.unitWeight = TrimBlanks(unitWeight);
   if (row.model.empty()) return {CustomAddResult::kNoModel, false};
   if (k->hasSpec && row.spec.empty()) return {CustomAddResult::kNoSpec, false};

@@ -58,7 +58,7 @@ class CustomMaterials {
   // Checks the texts in the window's order, then appends the row and writes its keys under
   // the kind's next number, leaving the other stored rows as they are. For kinds without a
   // spec field the text given for it is ignored. A kind outside 0 to 7 is refused as kNotStorable.
-  AddOutcome Add(IniFile& config, int kind, std::string_view model, std::string_view spec,
+  AddOutcome Add(IniFile& config, int kind, std::string_view model, std::string_view specText,
                  std::string_view unitWeight);
 
   // Deletes the row at a list position and saves and refreshes. False when there is no such
