@@ -22,13 +22,6 @@ namespace zelvik::ui {
 
 namespace {
 
-template <class W>
-W* Place(W* widget, const char* id, const QRect& rect) {
-  if (id != nullptr) widget->setObjectName(QString::fromLatin1(id));
-  widget->setGeometry(rect);
-  return widget;
-}
-
 QLabel* Label(const QString& text, const QRect& rect, QWidget* parent) {
   return Place(new QLabel(text, parent), nullptr, rect);
 }

@@ -2,6 +2,7 @@
 
 #include <QFont>
 #include <QRect>
+#include <QString>
 
 namespace zelvik::ui {
 
@@ -26,5 +27,14 @@ class DialogUnits {
   int baseX_;
   int baseY_;
 };
+
+// Puts a control at its place and gives it its control id as object name (none when id is
+// null), by which tests find it.
+template <class W>
+W* Place(W* widget, const char* id, const QRect& rect) {
+  if (id != nullptr) widget->setObjectName(QString::fromLatin1(id));
+  widget->setGeometry(rect);
+  return widget;
+}
 
 }  // namespace zelvik::ui

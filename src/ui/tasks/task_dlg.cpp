@@ -22,13 +22,6 @@ namespace zelvik::ui {
 
 namespace {
 
-template <class W>
-W* Place(W* widget, const char* id, const QRect& rect) {
-  if (id != nullptr) widget->setObjectName(QString::fromLatin1(id));
-  widget->setGeometry(rect);
-  return widget;
-}
-
 QStringList Numbers(int from, int to) {
   QStringList items;
   for (int i = from; i <= to; ++i) items << QStringLiteral("%1").arg(i, 2, 10, QLatin1Char('0'));

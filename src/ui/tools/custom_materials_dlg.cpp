@@ -18,13 +18,6 @@ namespace zelvik::ui {
 
 namespace {
 
-template <class W>
-W* Place(W* widget, const char* id, const QRect& rect) {
-  if (id != nullptr) widget->setObjectName(QString::fromLatin1(id));
-  widget->setGeometry(rect);
-  return widget;
-}
-
 void SetEditable(QLineEdit* edit, bool editable) {
   edit->setReadOnly(!editable);
   QPalette p = edit->palette();
