@@ -25,7 +25,9 @@ apt install -y --no-install-recommends "$deb" >/dev/null
 trap 'apt remove -y zelvik >/dev/null' EXIT
 
 [ "$(command -v zelvik-cli)" = /usr/bin/zelvik-cli ] || fail "zelvik-cli is not /usr/bin/zelvik-cli"
-/usr/bin/zelvik-cli --help | grep -q '^  zelvik-cli weight' || fail "zelvik-cli --help"
+# Captured first: under pipefail, grep -q leaving early would kill the writer with SIGPIPE.
+help=$(/usr/bin/zelvik-cli --help) || fail "zelvik-cli --help exited with $?"
+grep -q '^  zelvik-cli weight' <<<"$help" || fail "zelvik-cli --help lacks the weight command"
 out=$(/usr/bin/zelvik-cli weight hot-angle --length 6000)
 [[ $out == *'"weight": "5.33"'* ]] || fail "zelvik-cli weight hot-angle --length 6000 printed $out"
 echo "zelvik-cli from /usr/bin: $out"
