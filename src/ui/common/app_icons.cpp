@@ -14,19 +14,23 @@ static void InitIconResource() { Q_INIT_RESOURCE(zelvik_icons); }
 namespace zelvik::ui {
 
 QIcon SteelProfileIcon() {
-  // Every size rendered from the same SVG as the installed icon theme's files.
-  static const bool registered = (InitIconResource(), true);
-  Q_UNUSED(registered);
-  // Smallest first: the X11 window icon takes sizes in this order while they fit one request.
-  const QDir dir(QStringLiteral(":/app-icon"));
-  std::vector<std::pair<int, QString>> files;
-  for (const QString& name : dir.entryList({QStringLiteral("zelvik-*.png")}, QDir::Files)) {
-    files.emplace_back(name.mid(7).chopped(4).toInt(), dir.filePath(name));
-  }
-  std::sort(files.begin(), files.end());
-  QIcon icon;
-  for (const auto& [size, path] : files) icon.addFile(path, QSize(size, size));
-  return icon;
+  // Built once: the application and the main window both ask, and reading the PNGs is a
+  // measurable part of start-up. Never destroyed, as an icon must not outlive the application.
+  static const QIcon* const icon = [] {
+    InitIconResource();
+    // Every size rendered from the same SVG as the installed icon theme's files, smallest
+    // first: the X11 window icon takes sizes in this order while they fit one request.
+    const QDir dir(QStringLiteral(":/app-icon"));
+    std::vector<std::pair<int, QString>> files;
+    for (const QString& name : dir.entryList({QStringLiteral("zelvik-*.png")}, QDir::Files)) {
+      files.emplace_back(name.mid(7).chopped(4).toInt(), dir.filePath(name));
+    }
+    std::sort(files.begin(), files.end());
+    auto* built = new QIcon;
+    for (const auto& [size, path] : files) built->addFile(path, QSize(size, size));
+    return built;
+  }();
+  return *icon;
 }
 
 QPixmap CalculatorBitmap() {
