@@ -1,5 +1,9 @@
 #include "commands.h"
 
+#include <cstring>
+
+#include "weight/registry.h"
+
 namespace zelvik::cli {
 
 const std::vector<Command>& Commands() {
@@ -23,12 +27,26 @@ const std::vector<Command>& Commands() {
   return commands;
 }
 
-const char kWeightHelpTail[] = R"(
-Calculators:
-  plate1 plate2 hot-angle round-pipe hot-channel i-beam square-tube welded-pipe
-  fastener ht-section plate-mesh wire-rope hex-bar oct-bar rebar cold-angle
-  cold-channel cold-z
+namespace {
 
+// The calculators' names as --help lists them, wrapped within 80 columns.
+std::string CalculatorLines() {
+  std::string text;
+  std::string line = " ";
+  for (const CalcInfo& info : AllCalcs()) {
+    if (line.size() + 1 + std::strlen(info.cliName) > 80) {
+      text += line + "\n";
+      line = " ";
+    }
+    line += std::string(" ") + info.cliName;
+  }
+  return text + line + "\n";
+}
+
+}  // namespace
+
+std::string WeightHelpTail() {
+  return "\nCalculators:\n" + CalculatorLines() + R"(
 Options of weight:
   --units U        0, 1, 2, "kg;mm", "kg;m" or "t;m" (default 0)
   --decimals N     decimal places of the weight (default 2)
@@ -40,5 +58,6 @@ Options of weight:
                    field texts, read as expressions (default empty)
   --mode inner|wall   round-pipe: inner-diameter or wall-thickness mode
 )";
+}
 
 }  // namespace zelvik::cli

@@ -19,7 +19,7 @@ struct Command {
 const std::vector<Command>& Commands();
 
 // Lines after the commands' usage in --help (calculators, options).
-extern const char kWeightHelpTail[];
+std::string WeightHelpTail();
 
 int RunEval(const std::vector<std::string>& args);
 int RunWeight(const std::vector<std::string>& args);

@@ -14,7 +14,7 @@ namespace {
 void PrintHelp() {
   std::cout << "Usage:\n";
   for (const Command& c : Commands()) std::cout << c.usage;
-  std::cout << "  zelvik-cli --help\n  zelvik-cli --version\n" << kWeightHelpTail;
+  std::cout << "  zelvik-cli --help\n  zelvik-cli --version\n" << WeightHelpTail();
 }
 
 int Run(const std::vector<std::string>& args) {

@@ -42,9 +42,7 @@ ParsedArgs ParseOptions(const std::vector<std::string>& args, size_t from, const
 }
 
 const CalcInfo& CalcByName(const std::string& name) {
-  for (const CalcInfo& info : AllCalcs()) {
-    if (name == info.cliName) return info;
-  }
+  if (const CalcInfo* info = FindCalc(name)) return *info;
   throw UsageError("unknown calculator '" + name + "'");
 }
 

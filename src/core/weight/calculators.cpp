@@ -9,30 +9,6 @@ namespace zelvik {
 
 namespace {
 
-constexpr unsigned kL = kFieldLength;
-
-// id, cli name, title, fields, type list, size list, unit weight, spec, length text, custom kind
-constexpr CalcInfo kCalcs[kCalcCount] = {
-    {CalcId::kPlate1, "plate1", "钢板一", kFieldLength | kFieldWidth | kFieldThickness, false, false, false, false, false, -1},
-    {CalcId::kPlate2, "plate2", "钢板二", kFieldArea | kFieldThickness, false, false, false, false, false, -1},
-    {CalcId::kHotAngle, "hot-angle", "角钢(热轧)", kL, false, true, true, false, false, 0},
-    {CalcId::kRoundPipe, "round-pipe", "圆钢/钢管", kFieldOuter | kFieldInner | kFieldWall | kL, false, false, false, false, false, -1},
-    {CalcId::kHotChannel, "hot-channel", "槽钢(热轧)", kL, false, true, true, true, false, 1},
-    {CalcId::kIBeam, "i-beam", "工字钢", kL, false, true, true, true, false, 2},
-    {CalcId::kSquareTube, "square-tube", "方管/矩形管", kL, false, true, true, false, false, 3},
-    {CalcId::kWeldedPipe, "welded-pipe", "焊管/钢管", kL, false, true, true, false, false, 4},
-    {CalcId::kFastener, "fastener", "螺栓/螺母/垫圈/开口销", kL, true, true, false, false, true, -1},
-    {CalcId::kHTSection, "ht-section", "H钢/T钢", kL, true, true, true, false, false, -1},
-    {CalcId::kPlateMesh, "plate-mesh", "花纹板/钢板网", kFieldArea, true, true, true, false, false, -1},
-    {CalcId::kWireRope, "wire-rope", "钢丝绳", kL, true, true, true, false, false, -1},
-    {CalcId::kHexBar, "hex-bar", "六角钢", kL, false, true, true, false, false, 5},
-    {CalcId::kOctBar, "oct-bar", "八角钢", kL, false, true, true, false, false, 6},
-    {CalcId::kRebar, "rebar", "螺纹钢", kL, false, true, true, false, false, 7},
-    {CalcId::kColdAngle, "cold-angle", "角钢(冷弯)", kL, true, true, true, false, false, -1},
-    {CalcId::kColdChannel, "cold-channel", "槽钢(冷弯)", kL, true, true, true, false, false, -1},
-    {CalcId::kColdZ, "cold-z", "Z型钢(冷弯)", kL, true, true, true, false, false, -1},
-};
-
 constexpr double kPi = 3.1415926;
 
 // Tabulated kinds weighed by length: unit weight scaled to the density, times the length.
@@ -46,15 +22,6 @@ CalcOutputs TableCalc(CalcId id, const WeightSettings& s, const CalcInputs& in, 
   out.unitWeight = FormatUnitWeight(scaled);
   out.weight = FormatWeight(TableFamily::Weight(scaled, length, s), s.decimals);
   return out;
-}
-
-enum class FastenerClass { kNone, kBolt, kNutOrWasher, kCotterPin };
-
-FastenerClass ClassOf(int standard) {
-  if (standard >= 0 && standard <= 29) return FastenerClass::kBolt;
-  if (standard >= 30 && standard <= 69) return FastenerClass::kNutOrWasher;
-  if (standard == 70) return FastenerClass::kCotterPin;
-  return FastenerClass::kNone;
 }
 
 double FastenerWeight(FastenerClass cls, double r, double perMm, double length, int unit) {
@@ -77,14 +44,17 @@ double FastenerWeight(FastenerClass cls, double r, double perMm, double length, 
 
 }  // namespace
 
-std::span<const CalcInfo> AllCalcs() { return kCalcs; }
-
-bool FastenerTakesLength(int standard) {
-  const FastenerClass cls = ClassOf(standard);
-  return cls == FastenerClass::kBolt || cls == FastenerClass::kCotterPin;
+FastenerClass FastenerClassOf(int standard) {
+  if (standard >= 0 && standard <= 29) return FastenerClass::kBolt;
+  if (standard >= 30 && standard <= 69) return FastenerClass::kNutOrWasher;
+  if (standard == 70) return FastenerClass::kCotterPin;
+  return FastenerClass::kNone;
 }
 
-const CalcInfo& GetCalcInfo(CalcId id) { return kCalcs[static_cast<int>(id)]; }
+bool FastenerTakesLength(int standard) {
+  const FastenerClass cls = FastenerClassOf(standard);
+  return cls == FastenerClass::kBolt || cls == FastenerClass::kCotterPin;
+}
 
 CalcOutputs CalcPlate1(const WeightSettings& s, const CalcInputs& in, const CustomRowSet&) {
   const double l = EvalExpression(in.length);
@@ -122,7 +92,7 @@ CalcOutputs CalcFastener(const WeightSettings& s, const CalcInputs& in, const Cu
   const auto item = LookupSize(CalcId::kFastener, in.type, in.size, rows);
   const double r = ScaleToDensity(item ? item->value : 0, s.density);
   const double perMm = item ? item->perMm : 0;
-  const FastenerClass cls = ClassOf(in.type);
+  const FastenerClass cls = FastenerClassOf(in.type);
   CalcOutputs out;
   out.weight = FormatWeight(FastenerWeight(cls, r, perMm, length, s.unitSystem), s.decimals);
   if (cls == FastenerClass::kNutOrWasher) out.lengthText = kStandardSize;
@@ -168,14 +138,9 @@ ZELVIK_TABLE_CALC(CalcColdZ, CalcId::kColdZ)
 #undef ZELVIK_TABLE_CALC
 
 CalcOutputs Compute(CalcId id, const WeightSettings& s, const CalcInputs& in, const CustomRowSet& rows) {
-  static constexpr CalcFunction kFunctions[kCalcCount] = {
-      CalcPlate1, CalcPlate2, CalcHotAngle, CalcRoundPipe, CalcHotChannel, CalcIBeam,
-      CalcSquareTube, CalcWeldedPipe, CalcFastener, CalcHTSection, CalcPlateMesh, CalcWireRope,
-      CalcHexBar, CalcOctBar, CalcRebar, CalcColdAngle, CalcColdChannel, CalcColdZ,
-  };
   const int i = static_cast<int>(id);
   if (i < 0 || i >= kCalcCount) return CalcOutputs{FormatWeight(0, s.decimals), {}, {}, {}};
-  return kFunctions[i](s, in, rows);
+  return GetCalcInfo(id).formula(s, in, rows);
 }
 
 }  // namespace zelvik

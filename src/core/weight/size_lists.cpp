@@ -3,36 +3,25 @@
 #include <span>
 
 #include "util/numbers.h"
-#include "weight/tables/tables.h"
+#include "weight/registry.h"
 
 namespace zelvik {
 
 namespace {
 
 std::span<const SizeEntry> SingleTable(CalcId id) {
-  switch (id) {
-    case CalcId::kHotAngle: return HotAngleTable();
-    case CalcId::kHotChannel: return HotChannelTable();
-    case CalcId::kIBeam: return IBeamTable();
-    case CalcId::kSquareTube: return SquareTubeTable();
-    case CalcId::kWeldedPipe: return WeldedPipeTable();
-    case CalcId::kHexBar: return HexBarTable();
-    case CalcId::kOctBar: return OctBarTable();
-    case CalcId::kRebar: return RebarTable();
-    default: return {};
-  }
+  const auto table = GetCalcInfo(id).sizes.single;
+  return table ? table() : std::span<const SizeEntry>{};
 }
 
 std::span<const SizeGroup> GroupTable(CalcId id) {
-  switch (id) {
-    case CalcId::kHTSection: return HTSectionTable();
-    case CalcId::kPlateMesh: return PlateMeshTable();
-    case CalcId::kWireRope: return WireRopeTable();
-    case CalcId::kColdAngle: return ColdAngleTable();
-    case CalcId::kColdChannel: return ColdChannelTable();
-    case CalcId::kColdZ: return ColdZTable();
-    default: return {};
-  }
+  const auto table = GetCalcInfo(id).sizes.groups;
+  return table ? table() : std::span<const SizeGroup>{};
+}
+
+std::span<const FastenerStandard> Standards(CalcId id) {
+  const auto table = GetCalcInfo(id).sizes.standards;
+  return table ? table() : std::span<const FastenerStandard>{};
 }
 
 SizeItem FromEntry(const SizeEntry& e) { return SizeItem{e.name, e.q, 0, e.spec}; }
@@ -51,11 +40,8 @@ const std::vector<CustomRow>* RowsOf(CalcId id, const CustomRowSet& rows) {
 
 std::vector<std::string> TypeNames(CalcId id) {
   std::vector<std::string> names;
-  if (id == CalcId::kFastener) {
-    for (const auto& st : FastenerTable()) names.emplace_back(st.name);
-  } else {
-    for (const auto& g : GroupTable(id)) names.emplace_back(g.type);
-  }
+  for (const auto& st : Standards(id)) names.emplace_back(st.name);
+  for (const auto& g : GroupTable(id)) names.emplace_back(g.type);
   return names;
 }
 
@@ -63,8 +49,7 @@ int BuiltInCount(CalcId id) { return static_cast<int>(SingleTable(id).size()); }
 
 std::vector<SizeItem> SizeItems(CalcId id, int type, const CustomRowSet& rows) {
   std::vector<SizeItem> items;
-  if (id == CalcId::kFastener) {
-    auto standards = FastenerTable();
+  if (auto standards = Standards(id); !standards.empty()) {
     if (type < 0 || type >= static_cast<int>(standards.size())) return items;
     for (const auto& f : standards[static_cast<size_t>(type)].sizes) items.push_back(SizeItem{f.name, f.r, f.s, ""});
     return items;
@@ -85,8 +70,7 @@ std::vector<SizeItem> SizeItems(CalcId id, int type, const CustomRowSet& rows) {
 std::optional<SizeItem> LookupSize(CalcId id, int type, int size, const CustomRowSet& rows) {
   if (size < 0) return std::nullopt;
   const auto idx = static_cast<size_t>(size);
-  if (id == CalcId::kFastener) {
-    auto standards = FastenerTable();
+  if (auto standards = Standards(id); !standards.empty()) {
     if (type < 0 || type >= static_cast<int>(standards.size())) return std::nullopt;
     auto sizes = standards[static_cast<size_t>(type)].sizes;
     if (idx >= sizes.size()) return std::nullopt;

@@ -12,12 +12,8 @@ namespace zelvik::ui {
 namespace {
 
 constexpr int kHeightDlu = 179;
-constexpr int kAngleKind = 0;
-constexpr int kChannelKind = 1;
-constexpr int kIBeamKind = 2;
 
 const QString kMm = QStringLiteral("mm");
-const QString kKgPerM = QStringLiteral("kg/m");
 
 }  // namespace
 
@@ -36,28 +32,28 @@ CPageOne::CPageOne(PageHost* host, QWidget* parent) : CWeightPage(host, parent, 
 void CPageOne::BuildControls() {
   const DialogUnits& du = units();
 
-  CalcBox plate1(this, du, 0, 0, QStringLiteral("钢板一"), {22, "mm"});
+  CalcBox plate1(this, du, 0, 0, Title(CalcId::kPlate1), {22, "mm"});
   CalcControls& p1 = calcs_[kPlate1];
   p1.length = plate1.Input(QStringLiteral("长:"), "1000");
   p1.width = plate1.Input(QStringLiteral("宽:"), "1001");
   p1.thickness = plate1.Input(QStringLiteral("厚:"), "1002", kMm);
   plate1.Result("1089", "1004", p1);
 
-  CalcBox plate2(this, du, 1, 0, QStringLiteral("钢板二"), {22, "mm"});
+  CalcBox plate2(this, du, 1, 0, Title(CalcId::kPlate2), {22, "mm"});
   CalcControls& p2 = calcs_[kPlate2];
   p2.area = plate2.Input(QStringLiteral("面积:"), "1005");
   p2.thickness = plate2.Input(QStringLiteral("厚度:"), "1006", kMm);
   plate2.Result("1090", "1007", p2);
 
-  CalcBox angle(this, du, 2, 0, QStringLiteral("角钢(热轧)"), {22, "kg/m"});
+  CalcBox angle(this, du, 2, 0, Title(CalcId::kHotAngle), {22, "kg/m"});
   CalcControls& a = calcs_[kHotAngle];
   a.sizeList = angle.List(QStringLiteral("型号:"), "1010");
-  a.unitWeight = angle.UnitWeight("1017", kKgPerM);
+  a.unitWeight = angle.UnitWeight("1017", UnitLabel(a.id));
   a.length = angle.Input(QStringLiteral("长度:"), "1011");
   angle.Result("1091", "1012", a);
 
   // The mode radio buttons carry their captions in the label column, which is wider here.
-  CalcBox pipe(this, du, 0, 1, QStringLiteral("圆钢/钢管"), {31, "mm"});
+  CalcBox pipe(this, du, 0, 1, Title(CalcId::kRoundPipe), {31, "mm"});
   CalcControls& r = calcs_[kRoundPipe];
   r.outer = pipe.Input(QStringLiteral("外径:"), "1018", kMm);
   r.inner = pipe.RadioInput(&innerMode_, QStringLiteral("内径:"), "1019", "1020", kMm);
@@ -66,19 +62,19 @@ void CPageOne::BuildControls() {
   r.wallMode = wallMode_;
   pipe.Result("1092", "1027", r);
 
-  CalcBox channel(this, du, 1, 1, QStringLiteral("槽钢(热轧)"), {22, "kg/m"});
+  CalcBox channel(this, du, 1, 1, Title(CalcId::kHotChannel), {22, "kg/m"});
   CalcControls& c = calcs_[kHotChannel];
   c.sizeList = channel.List(QStringLiteral("型号:"), "1033");
   c.spec = channel.ReadOnly(QStringLiteral("规格:"), "1041");
-  c.unitWeight = channel.UnitWeight("1030", kKgPerM);
+  c.unitWeight = channel.UnitWeight("1030", UnitLabel(c.id));
   c.length = channel.Input(QStringLiteral("长度:"), "1031");
   channel.Result("1093", "1032", c);
 
-  CalcBox beam(this, du, 2, 1, QStringLiteral("工字钢"), {22, "kg/m"});
+  CalcBox beam(this, du, 2, 1, Title(CalcId::kIBeam), {22, "kg/m"});
   CalcControls& b = calcs_[kIBeam];
   b.sizeList = beam.List(QStringLiteral("型号:"), "1038");
   b.spec = beam.ReadOnly(QStringLiteral("规格:"), "1042");
-  b.unitWeight = beam.UnitWeight("1034", kKgPerM);
+  b.unitWeight = beam.UnitWeight("1034", UnitLabel(b.id));
   b.length = beam.Input(QStringLiteral("长度:"), "1035");
   beam.Result("1094", "1036", b);
 
@@ -115,9 +111,7 @@ void CPageOne::Initialise() {
   CalcHotChannel();
   SelectFirst(calcs_[kIBeam].sizeList);
   CalcIBeam();
-  AppendCustomRows(calcs_[kHotAngle].sizeList, kAngleKind);
-  AppendCustomRows(calcs_[kHotChannel].sizeList, kChannelKind);
-  AppendCustomRows(calcs_[kIBeam].sizeList, kIBeamKind);
+  for (Calc calc : {kHotAngle, kHotChannel, kIBeam}) AppendCustomRows(calcs_[calc]);
 }
 
 void CPageOne::RecomputeAll() {

@@ -12,15 +12,11 @@ namespace zelvik::ui {
 namespace {
 
 constexpr int kHeightDlu = 179;
-constexpr int kHexKind = 5;
-constexpr int kOctKind = 6;
-constexpr int kRebarKind = 7;
 
 constexpr int kSpecFontHeight = 13;
 constexpr int kNarrowWidth = 5;
 constexpr int kNarrowerWidth = 4;
 
-const QString kKgPerM = QStringLiteral("kg/m");
 const QString kLength = QStringLiteral("长度:");
 
 }  // namespace
@@ -41,7 +37,6 @@ void CPageThree::BuildControls() {
   struct BoxSpec {
     Calc calc;
     int column, row;
-    const char* title;
     const char* list;  // size list, or type list of a two-level calculator
     const char* spec;  // spec list, null for one-level calculators
     const char* unitWeight;
@@ -50,15 +45,15 @@ void CPageThree::BuildControls() {
     const char* result;
   };
   static constexpr BoxSpec kBoxes[] = {
-      {kHexBar, 0, 0, "六角钢", "1126", nullptr, "1135", "1136", "1101", "1137"},
-      {kOctBar, 1, 0, "八角钢", "1127", nullptr, "1138", "1139", "1102", "1140"},
-      {kRebar, 2, 0, "螺纹钢", "1128", nullptr, "1141", "1142", "1103", "1143"},
-      {kColdAngle, 0, 1, "角钢(冷弯)", "1129", "1130", "1144", "1145", "1118", "1146"},
-      {kColdChannel, 1, 1, "槽钢(冷弯)", "1131", "1132", "1147", "1148", "1153", "1149"},
-      {kColdZ, 2, 1, "Z型钢(冷弯)", "1133", "1134", "1150", "1151", "1154", "1152"},
+      {kHexBar, 0, 0, "1126", nullptr, "1135", "1136", "1101", "1137"},
+      {kOctBar, 1, 0, "1127", nullptr, "1138", "1139", "1102", "1140"},
+      {kRebar, 2, 0, "1128", nullptr, "1141", "1142", "1103", "1143"},
+      {kColdAngle, 0, 1, "1129", "1130", "1144", "1145", "1118", "1146"},
+      {kColdChannel, 1, 1, "1131", "1132", "1147", "1148", "1153", "1149"},
+      {kColdZ, 2, 1, "1133", "1134", "1150", "1151", "1154", "1152"},
   };
   for (const BoxSpec& spec : kBoxes) {
-    CalcBox box(this, units(), spec.column, spec.row, QString::fromUtf8(spec.title), {22, "kg/m"});
+    CalcBox box(this, units(), spec.column, spec.row, Title(calcs_[spec.calc].id), {22, "kg/m"});
     CalcControls& calc = calcs_[spec.calc];
     if (spec.spec) {
       calc.typeList = box.List(QStringLiteral("类型:"), spec.list);
@@ -68,7 +63,7 @@ void CPageThree::BuildControls() {
       calc.sizeList = box.List(QStringLiteral("型号:"), spec.list);
       FillBuiltIn(calc.sizeList, calc.id);
     }
-    calc.unitWeight = box.UnitWeight(spec.unitWeight, kKgPerM);
+    calc.unitWeight = box.UnitWeight(spec.unitWeight, UnitLabel(calc.id));
     calc.length = box.Input(kLength, spec.length);
     box.Result(spec.push, spec.result, calc);
   }
@@ -100,9 +95,7 @@ void CPageThree::Initialise() {
     }
     RunCalc(calc);
   }
-  AppendCustomRows(calcs_[kHexBar].sizeList, kHexKind);
-  AppendCustomRows(calcs_[kOctBar].sizeList, kOctKind);
-  AppendCustomRows(calcs_[kRebar].sizeList, kRebarKind);
+  for (Calc calc : {kHexBar, kOctBar, kRebar}) AppendCustomRows(calcs_[calc]);
 }
 
 void CPageThree::RecomputeAll() {

@@ -12,8 +12,6 @@ namespace zelvik::ui {
 namespace {
 
 constexpr int kHeightDlu = 177;
-constexpr int kTubeKind = 3;
-constexpr int kPipeKind = 4;
 
 // The narrow list font: 13 px high, 4 px average width.
 constexpr int kNarrowHeight = 13;
@@ -22,7 +20,6 @@ constexpr int kNarrowWidth = 4;
 // Plate/mesh types whose size names are long.
 bool HasLongNames(int type) { return type >= 4 && type <= 6; }
 
-const QString kKgPerM = QStringLiteral("kg/m");
 const QString kType = QStringLiteral("类型:");
 const QString kModel = QStringLiteral("型号:");
 const QString kLength = QStringLiteral("长度:");
@@ -44,48 +41,48 @@ CPageTwo::CPageTwo(PageHost* host, QWidget* parent) : CWeightPage(host, parent, 
 void CPageTwo::BuildControls() {
   const DialogUnits& du = units();
 
-  CalcBox tube(this, du, 0, 0, QStringLiteral("方管/矩形管"), {22, "kg/m"});
+  CalcBox tube(this, du, 0, 0, Title(CalcId::kSquareTube), {22, "kg/m"});
   CalcControls& t = calcs_[kSquareTube];
   t.sizeList = tube.List(kModel, "1067");
-  t.unitWeight = tube.UnitWeight("1068", kKgPerM);
+  t.unitWeight = tube.UnitWeight("1068", UnitLabel(t.id));
   t.length = tube.Input(kLength, "1069");
   tube.Result("1095", "1070", t);
 
-  CalcBox pipe(this, du, 1, 0, QStringLiteral("焊管/钢管"), {22, "kg/m"});
+  CalcBox pipe(this, du, 1, 0, Title(CalcId::kWeldedPipe), {22, "kg/m"});
   CalcControls& p = calcs_[kWeldedPipe];
   p.sizeList = pipe.List(kModel, "1071");
-  p.unitWeight = pipe.UnitWeight("1072", kKgPerM);
+  p.unitWeight = pipe.UnitWeight("1072", UnitLabel(p.id));
   p.length = pipe.Input(kLength, "1073");
   pipe.Result("1096", "1074", p);
 
-  CalcBox fastener(this, du, 2, 0, QStringLiteral("螺栓/螺母/垫圈/开口销"));
+  CalcBox fastener(this, du, 2, 0, Title(CalcId::kFastener));
   CalcControls& f = calcs_[kFastener];
   f.typeList = fastener.List(kType, "1075");
   f.sizeList = fastener.List(kModel, "1081");
   f.length = fastener.Input(kLength, "1076");
   fastener.Result("1097", "1077", f);
 
-  CalcBox ht(this, du, 0, 1, QStringLiteral("H钢/T钢"), {22, "kg/m"});
+  CalcBox ht(this, du, 0, 1, Title(CalcId::kHTSection), {22, "kg/m"});
   CalcControls& h = calcs_[kHTSection];
   h.typeList = ht.List(kType, "1045");
   h.sizeList = ht.List(kModel, "1046");
-  h.unitWeight = ht.UnitWeight("1054", kKgPerM);
+  h.unitWeight = ht.UnitWeight("1054", UnitLabel(h.id));
   h.length = ht.Input(kLength, "1055");
   ht.Result("1098", "1056", h);
 
-  CalcBox plate(this, du, 1, 1, QStringLiteral("花纹板/钢板网"), {22, "kg/m2"});
+  CalcBox plate(this, du, 1, 1, Title(CalcId::kPlateMesh), {22, "kg/m2"});
   CalcControls& m = calcs_[kPlateMesh];
   m.typeList = plate.List(kType, "1057");
   m.sizeList = plate.List(kModel, "1058");
-  m.unitWeight = plate.UnitWeight("1059", QStringLiteral("kg/m2"));
+  m.unitWeight = plate.UnitWeight("1059", UnitLabel(m.id));
   m.area = plate.Input(QStringLiteral("面积:"), "1060");
   plate.Result("1099", "1061", m);
 
-  CalcBox rope(this, du, 2, 1, QStringLiteral("钢丝绳"), {22, "kg/100m"});
+  CalcBox rope(this, du, 2, 1, Title(CalcId::kWireRope), {22, "kg/100m"});
   CalcControls& w = calcs_[kWireRope];
   w.typeList = rope.List(kType, "1062");
   w.sizeList = rope.List(kModel, "1066");
-  w.unitWeight = rope.UnitWeight("1063", QStringLiteral("kg/100m"));
+  w.unitWeight = rope.UnitWeight("1063", UnitLabel(w.id));
   w.length = rope.Input(kLength, "1064", QStringLiteral("m"));
   rope.Result("1100", "1065", w);
 
@@ -139,8 +136,8 @@ void CPageTwo::Initialise() {
   SelectFirst(calcs_[kWireRope].typeList);
   FillWireRopeSizes();
   CalcWireRope();
-  AppendCustomRows(calcs_[kSquareTube].sizeList, kTubeKind);
-  AppendCustomRows(calcs_[kWeldedPipe].sizeList, kPipeKind);
+  AppendCustomRows(calcs_[kSquareTube]);
+  AppendCustomRows(calcs_[kWeldedPipe]);
 }
 
 void CPageTwo::RecomputeAll() {

@@ -110,11 +110,16 @@ void CWeightPage::FillBuiltIn(QComboBox* list, CalcId id) {
   FillList(list, SizeItems(id, 0, kNoRows));
 }
 
-void CWeightPage::AppendCustomRows(QComboBox* list, int kind) {
+void CWeightPage::AppendCustomRows(const CalcControls& calc) {
+  const int kind = GetCalcInfo(calc.id).customKind;
   if (kind < 0 || kind >= kCustomKindCount) return;
   for (const CustomRow& row : host_->CustomRows()[static_cast<size_t>(kind)])
-    list->addItem(QString::fromStdString(row.model));
+    calc.sizeList->addItem(QString::fromStdString(row.model));
 }
+
+QString CWeightPage::Title(CalcId id) { return QString::fromUtf8(GetCalcInfo(id).title); }
+
+QString CWeightPage::UnitLabel(CalcId id) { return QString::fromUtf8(GetCalcInfo(id).unitLabel); }
 
 void CWeightPage::SelectFirst(QComboBox* list) { list->setCurrentIndex(list->count() > 0 ? 0 : -1); }
 

@@ -84,8 +84,12 @@ class CWeightPage : public QWidget {
   static void FillTypes(QComboBox* list, CalcId id);
   // Built-in sizes only: user-defined rows are appended later in a page's initialisation.
   static void FillBuiltIn(QComboBox* list, CalcId id);
-  // Appends the user-defined models of a kind behind the built-in sizes.
-  void AppendCustomRows(QComboBox* list, int kind);
+  // Appends the user-defined models of the calculator's kind behind the built-in sizes.
+  void AppendCustomRows(const CalcControls& calc);
+  // The calculator's group box caption.
+  static QString Title(CalcId id);
+  // The unit beside its unit-weight field.
+  static QString UnitLabel(CalcId id);
   // Selects an item by program (runs nothing).
   static void SelectFirst(QComboBox* list);
 
