@@ -36,7 +36,7 @@ constexpr CalcInfo kCalcs[kCalcCount] = {
      CalcWeldedPipe, One(WeldedPipeTable), {SpecForm::kSizeName, "", "焊管|焊接钢管|镀锌管|钢管"}},
     {CalcId::kFastener, "fastener", "螺栓/螺母/垫圈/开口销", kL, true, true, false, false, true, -1, 1, "",
      WeightBasis::kPerPiece, true, CalcFastener, SizeSource{nullptr, nullptr, FastenerTable},
-     {SpecForm::kFastener, "", "螺栓|螺母|垫圈|垫片|开口销"}},
+     {SpecForm::kFastener, "", "紧固件|标准件"}},
     {CalcId::kHTSection, "ht-section", "H钢/T钢", kL, true, true, true, false, false, -1, 1, "kg/m", kPerM, true,
      CalcHTSection, Groups(HTSectionTable), {SpecForm::kTypeCode, "", "H型钢|H钢|T型钢|T钢|热轧"}},
     {CalcId::kPlateMesh, "plate-mesh", "花纹板/钢板网", kFieldArea, true, true, true, false, false, -1, 1, "kg/m2",
