@@ -13,6 +13,12 @@ namespace zelvik::cli {
 
 const char kWeightUsage[] = R"(  zelvik-cli weight CALC [options]
       Computes one calculator and prints the texts of its read-only fields.
+  zelvik-cli weight --spec TEXT [--length L | --area A] [--quantity N] [options]
+      Computes the calculator a spec string names, its size selected or its dimensions
+      filled, as that calculator would; with --quantity also the weight of N pieces.
+  zelvik-cli weight --spec TEXT --target-weight KG [--length L] [options]
+      The length that weighs KG ({"length_mm": ...}), or with --length the pieces of that
+      length it takes, rounded up, and their weight ({"pieces": ..., "weight": ...}).
 )";
 
 namespace {
@@ -68,6 +74,7 @@ CalcInputs ReadInputs(const CalcInfo& info, const ParsedArgs& args, const Custom
 
 int RunWeight(const std::vector<std::string>& args) {
   if (args.size() < 2) throw UsageError("weight needs a calculator name");
+  if (args[1].rfind("--", 0) == 0) return RunWeightSpec(args);
   const CalcInfo& info = CalcByName(args[1]);
   const ParsedArgs opts = ParseOptions(args, 2,
                                        {"units", "decimals", "density", "config", "type", "size", "length", "width",

@@ -11,6 +11,7 @@ const std::vector<Command>& Commands() {
       {"eval", RunEval, kEvalUsage},
       {"weight", RunWeight, kWeightUsage},
       {"sizes", RunSizes, kSizesUsage},
+      {"spec", RunSpec, kSpecUsage},
       {"setting", RunSetting, kSettingUsage},
       {"custom", RunCustom, kCustomUsage},
       {"tasks", RunTasks, kTasksUsage},
@@ -57,6 +58,9 @@ Options of weight:
   --length, --width, --thickness, --area, --outer, --inner, --wall TEXT
                    field texts, read as expressions (default empty)
   --mode inner|wall   round-pipe: inner-diameter or wall-thickness mode
+  --spec TEXT      a spec string in place of CALC: its calculator, its size or dimensions
+  --quantity N     with --spec: the total weight of N pieces as well
+  --target-weight KG  with --spec: the length, or the pieces of --length, for KG kg
 )";
 }
 

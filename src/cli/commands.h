@@ -24,6 +24,9 @@ std::string WeightHelpTail();
 int RunEval(const std::vector<std::string>& args);
 int RunWeight(const std::vector<std::string>& args);
 int RunSizes(const std::vector<std::string>& args);
+int RunSpec(const std::vector<std::string>& args);
+// `weight --spec TEXT ...`.
+int RunWeightSpec(const std::vector<std::string>& args);
 int RunSetting(const std::vector<std::string>& args);
 int RunCustom(const std::vector<std::string>& args);
 int RunTasks(const std::vector<std::string>& args);
@@ -40,6 +43,7 @@ int RunUpdateSign(const std::vector<std::string>& args);
 extern const char kEvalUsage[];
 extern const char kWeightUsage[];
 extern const char kSizesUsage[];
+extern const char kSpecUsage[];
 extern const char kSettingUsage[];
 extern const char kCustomUsage[];
 extern const char kTasksUsage[];

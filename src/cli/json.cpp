@@ -40,21 +40,24 @@ std::string NonFiniteText(double value) {
   return value < 0 ? "-inf" : "inf";
 }
 
-std::string Member(std::string_view name, double value, int digits) {
+std::string Member(std::string_view name, double value, int digits, bool fixed = false) {
   std::string out = JsonString(name) + ": ";
   if (!std::isfinite(value)) {
     const std::string textName = name == "value" ? std::string("text") : std::string(name) + "_text";
     return out + "null, " + JsonString(textName) + ": " + JsonString(NonFiniteText(value));
   }
-  char buf[64];
-  auto res = digits > 0 ? std::to_chars(buf, buf + sizeof buf, value, std::chars_format::general, digits)
-                        : std::to_chars(buf, buf + sizeof buf, value);
+  char buf[400];
+  auto res = fixed        ? std::to_chars(buf, buf + sizeof buf, value, std::chars_format::fixed)
+             : digits > 0 ? std::to_chars(buf, buf + sizeof buf, value, std::chars_format::general, digits)
+                          : std::to_chars(buf, buf + sizeof buf, value);
   return out + std::string(buf, res.ptr);
 }
 
 }  // namespace
 
 std::string JsonNumberMember(std::string_view name, double value) { return Member(name, value, 0); }
+
+std::string JsonFixedMember(std::string_view name, double value) { return Member(name, value, 0, true); }
 
 std::string JsonNumberMember17(std::string_view name, double value) { return Member(name, value, 17); }
 

@@ -15,6 +15,8 @@ std::string JsonString(std::string_view text);
 // no non-finite number, so those print as `"name": null, "T": "inf"` ("-inf", "nan"), where T
 // is "text" for a member named "value" and "name_text" otherwise.
 std::string JsonNumberMember(std::string_view name, double value);
+// The same without an exponent (100000, not 1e+05): lengths and weights for people.
+std::string JsonFixedMember(std::string_view name, double value);
 // The same with the value as printf("%.17g") prints it.
 std::string JsonNumberMember17(std::string_view name, double value);
 

@@ -53,6 +53,13 @@ class CompletionTest(unittest.TestCase):
         self.assertEqual(len(calculators), 18)
         self.assertEqual(calculators, complete("sizes", ""))
 
+    def test_spec_strings(self):
+        self.assertEqual(complete("sp"), ["spec"])
+        self.assertEqual(complete("weight", "--spec", "L50x5", "--ta"), ["--target-weight"])
+        # A spec string, a weight: typed, never offered.
+        self.assertEqual(complete("weight", "--spec", ""), [])
+        self.assertEqual(complete("weight", "--spec", "L50x5", "--quantity", ""), [])
+
     def test_config_completes_file_names(self):
         with tempfile.TemporaryDirectory() as d:
             open(os.path.join(d, "ConfigMW.ini"), "w").close()
