@@ -165,7 +165,7 @@ class CustomMaterialsDlgTest : public QObject {
     auto* custom = qobject_cast<CCustomMaterialsDlg*>(f.dlg().toolSlot(ToolKind::kCustom).window);
     QVERIFY(custom != nullptr);
     QVERIFY(!custom->isVisible());
-    QAction* entry = f.dlg().toolMenu()->actions().at(5);
+    QAction* entry = f.dlg().toolMenu()->actions().at(6);  // after "规格…"
     QCOMPARE(entry->text(), QStringLiteral("定义材料"));
     QVERIFY(entry->isEnabled());
     entry->trigger();

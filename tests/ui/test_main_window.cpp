@@ -425,14 +425,14 @@ class MainWindowTest : public QObject {
     QVERIFY(QTest::qWaitFor([menu] { return menu->isVisible(); }));
     QCOMPARE(menu->title(), QStringLiteral("实用小工具"));
     QCOMPARE(menu->pos(), QPoint(300, 400 - 115));
-    const QStringList expected = {"材料密度", "单位换算", "焊管尺寸", "轴承查询", "定时任务", "定义材料"};
+    const QStringList expected = {"规格…", "材料密度", "单位换算", "焊管尺寸", "轴承查询", "定时任务", "定义材料"};
     const ToolKind kinds[] = {ToolKind::kDensity, ToolKind::kUnitConvert, ToolKind::kWeldPipe,
                               ToolKind::kBearing, ToolKind::kTasks,       ToolKind::kCustom};
-    QStringList texts;
-    for (int i = 0; i < menu->actions().size(); ++i) {
+    QStringList texts{menu->actions().first()->text()};
+    for (int i = 1; i < menu->actions().size(); ++i) {
       QAction* action = menu->actions()[i];
       texts << action->text();
-      const std::unique_ptr<CToolWindow> window(CreateToolWindow(kinds[i], &f.dlg()));
+      const std::unique_ptr<CToolWindow> window(CreateToolWindow(kinds[i - 1], &f.dlg()));
       QCOMPARE(action->isEnabled(), window != nullptr);
     }
     QCOMPARE(texts, expected);

@@ -69,11 +69,11 @@ class MainWindowModesTest : public QObject {
       QCOMPARE(slot.command->isEnabled(), kind != ToolKind::kBearing);
       if (slot.window) QVERIFY(!slot.window->isVisible());
     }
-    // The menu keeps its own order.
+    // The menu keeps its own order, after "规格…".
     const QList<QAction*> actions = f.dlg().toolMenu()->actions();
-    QCOMPARE(actions.at(0), f.dlg().toolCommand(ToolKind::kDensity));
-    QCOMPARE(actions.at(2), f.dlg().toolCommand(ToolKind::kWeldPipe));
-    QCOMPARE(actions.at(5), f.dlg().toolCommand(ToolKind::kCustom));
+    QCOMPARE(actions.at(1), f.dlg().toolCommand(ToolKind::kDensity));
+    QCOMPARE(actions.at(3), f.dlg().toolCommand(ToolKind::kWeldPipe));
+    QCOMPARE(actions.at(6), f.dlg().toolCommand(ToolKind::kCustom));
   }
 
   void toggleShowsBesideTheRightEdgeAndHidesAgain() {

@@ -329,7 +329,7 @@ class TaskDlgTest : public QObject {
     QVERIFY(tasks != nullptr);
     QVERIFY(!tasks->isVisible());
     QVERIFY(tasks->tickTimer()->isActive());
-    QAction* entry = f.dlg().toolMenu()->actions().at(4);
+    QAction* entry = f.dlg().toolMenu()->actions().at(5);  // after "规格…"
     QCOMPARE(entry->text(), QStringLiteral("定时任务"));
     QVERIFY(entry->isEnabled());
     auto* hide = tasks->findChild<QCheckBox*>(QStringLiteral("1165"));

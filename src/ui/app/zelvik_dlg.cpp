@@ -19,6 +19,7 @@
 #include "app/about_dlg.h"
 #include "app/calculator_strip.h"
 #include "app/show_request.h"
+#include "app/spec_entry_dlg.h"
 #include "app/tray_icon.h"
 #include "app/x11_desktop.h"
 #include "common/app_icons.h"
@@ -57,6 +58,7 @@ CZelvikDlg::CZelvikDlg(std::filesystem::path configPath, SingleInstance* marker,
 
   CreateControls();
   CreatePages();
+  CSpecEntryDlg::Install(this, toolMenu_, tabs_, {pages_.begin(), pages_.end()}, &customRows_);
   InitSettings();
   LoadUnitSystem();
   CreateToolWindows();

@@ -25,6 +25,7 @@ CPageOne::CPageOne(PageHost* host, QWidget* parent) : CWeightPage(host, parent, 
   calcs_[kHotChannel].id = CalcId::kHotChannel;
   calcs_[kIBeam].id = CalcId::kIBeam;
   BuildControls();
+  HoldsCalcs(calcs_);
   ConnectEvents();
   Initialise();
 }

@@ -29,6 +29,7 @@ CPageThree::CPageThree(PageHost* host, QWidget* parent) : CWeightPage(host, pare
   calcs_[kColdChannel].id = CalcId::kColdChannel;
   calcs_[kColdZ].id = CalcId::kColdZ;
   BuildControls();
+  HoldsCalcs(calcs_);
   ConnectEvents();
   Initialise();
 }

@@ -34,6 +34,7 @@ CPageTwo::CPageTwo(PageHost* host, QWidget* parent) : CWeightPage(host, parent, 
   calcs_[kPlateMesh].id = CalcId::kPlateMesh;
   calcs_[kWireRope].id = CalcId::kWireRope;
   BuildControls();
+  HoldsCalcs(calcs_);
   ConnectEvents();
   Initialise();
 }

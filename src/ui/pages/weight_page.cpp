@@ -8,6 +8,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QStringList>
+#include <algorithm>
 
 #include "weight/format.h"
 
@@ -16,6 +17,13 @@ namespace zelvik::ui {
 namespace {
 
 std::string Text(const QLineEdit* field) { return field ? field->text().toStdString() : std::string(); }
+
+// A list chosen as the user chooses it, so that the page refills and recomputes as then.
+void ChooseItem(QComboBox* list, int index) {
+  if (list == nullptr || index < 0 || index >= list->count()) return;
+  list->setCurrentIndex(index);
+  emit list->activated(index);
+}
 
 }  // namespace
 
@@ -122,6 +130,28 @@ QString CWeightPage::Title(CalcId id) { return QString::fromUtf8(GetCalcInfo(id)
 QString CWeightPage::UnitLabel(CalcId id) { return QString::fromUtf8(GetCalcInfo(id).unitLabel); }
 
 void CWeightPage::SelectFirst(QComboBox* list) { list->setCurrentIndex(list->count() > 0 ? 0 : -1); }
+
+bool CWeightPage::ShowSpec(const ParsedSpec& spec) {
+  const auto calc = std::find_if(calcs_.begin(), calcs_.end(), [&](const CalcControls& c) { return c.id == spec.calc; });
+  if (calc == calcs_.end()) return false;
+  ChooseItem(calc->typeList, spec.type);
+  ChooseItem(calc->sizeList, spec.size);
+  const CalcInputs in = InputsOf(spec, host_->Settings().unitSystem);
+  if (calc->wallMode && in.pipeMode == 1 && !calc->wallMode->isChecked()) calc->wallMode->click();
+  const std::pair<QLineEdit*, const std::string*> fields[] = {
+      {calc->outer, &in.outer},         {calc->wall, &in.wall},   {calc->width, &in.width},
+      {calc->thickness, &in.thickness}, {calc->area, &in.area},   {calc->length, &in.length},
+  };
+  for (const auto& [field, text] : fields) {
+    if (field && !text->empty()) SetInputText(field, QString::fromStdString(*text));
+  }
+  QLineEdit* next = calc->length ? calc->length : calc->area;
+  if (next) {
+    next->setFocus(Qt::ShortcutFocusReason);
+    next->selectAll();
+  }
+  return true;
+}
 
 void CWeightPage::keyPressEvent(QKeyEvent* event) { event->ignore(); }
 

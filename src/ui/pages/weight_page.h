@@ -3,10 +3,12 @@
 #include <QHash>
 #include <QWidget>
 #include <functional>
+#include <span>
 #include <vector>
 
 #include "common/dialog_units.h"
 #include "pages/page_host.h"
+#include "pages/spec_target.h"
 #include "weight/calculators.h"
 #include "weight/size_lists.h"
 
@@ -38,7 +40,7 @@ struct CalcControls {
 
 // Behaviour common to the three weight pages: a child of the main window's tab control
 // holding six calculators in two rows of three group boxes.
-class CWeightPage : public QWidget {
+class CWeightPage : public QWidget, public SpecTarget {
   Q_OBJECT
 
  public:
@@ -51,6 +53,8 @@ class CWeightPage : public QWidget {
   // First item of every size list, input fields emptied or given their defaults, then
   // the six compute operations; modes and user-defined rows stay.
   virtual void ResetPage() = 0;
+
+  bool ShowSpec(const ParsedSpec& spec) override;
 
   static constexpr int kWidthDlu = 289;
 
@@ -93,6 +97,9 @@ class CWeightPage : public QWidget {
   // Selects an item by program (runs nothing).
   static void SelectFirst(QComboBox* list);
 
+  // The page's calculators, for ShowSpec; the array lives as long as the page.
+  void HoldsCalcs(std::span<const CalcControls> calcs) { calcs_ = calcs; }
+
   PageHost* host() const { return host_; }
   const DialogUnits& units() const { return units_; }
 
@@ -103,6 +110,7 @@ class CWeightPage : public QWidget {
   PageHost* host_;
   DialogUnits units_;
   QHash<const QLineEdit*, std::function<void()>> editHandlers_;
+  std::span<const CalcControls> calcs_;
 };
 
 }  // namespace zelvik::ui

@@ -1,0 +1,144 @@
+#include "app/spec_entry_dlg.h"
+
+#include <QAction>
+#include <QDialogButtonBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenu>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QVBoxLayout>
+
+#include "common/dialog_units.h"
+#include "pages/spec_target.h"
+#include "weight/registry.h"
+
+namespace zelvik::ui {
+
+namespace {
+
+constexpr int kWidthDlu = 170;
+
+}  // namespace
+
+CSpecEntryDlg::CSpecEntryDlg(QWidget* mainWindow, QTabWidget* tabs, std::vector<SpecTarget*> pages,
+                             const CustomRowSet* rows)
+    : QDialog(mainWindow), mainWindow_(mainWindow), tabs_(tabs), pages_(std::move(pages)), rows_(rows) {
+  setWindowTitle(tr("规格"));
+  setObjectName(QStringLiteral("specEntry"));
+  const DialogUnits du(font());
+  setFixedWidth(du.X(kWidthDlu));
+
+  auto* layout = new QVBoxLayout(this);
+  auto* row = new QHBoxLayout;
+  auto* label = new QLabel(tr("规格:"), this);
+  text_ = new QLineEdit(this);
+  text_->setObjectName(QStringLiteral("specText"));
+  text_->setPlaceholderText(tr("如 L50×5、[20a、Φ108×4、-10×1500×6000、M20"));
+  label->setBuddy(text_);
+  row->addWidget(label);
+  row->addWidget(text_);
+  layout->addLayout(row);
+
+  reading_ = new QLabel(this);
+  reading_->setObjectName(QStringLiteral("specReading"));
+  reading_->setWordWrap(true);
+  layout->addWidget(reading_);
+
+  candidates_ = new QListWidget(this);
+  candidates_->setObjectName(QStringLiteral("specCandidates"));
+  candidates_->setFixedHeight(candidates_->fontMetrics().height() * static_cast<int>(kMaxSpecCandidates) +
+                              2 * candidates_->frameWidth() + 4);
+  candidates_->hide();
+  layout->addWidget(candidates_);
+
+  auto* buttons = new QDialogButtonBox(this);
+  QPushButton* go = buttons->addButton(tr("转到"), QDialogButtonBox::AcceptRole);
+  go->setDefault(true);
+  buttons->addButton(tr("关闭"), QDialogButtonBox::RejectRole);
+  layout->addWidget(buttons);
+  layout->setSizeConstraint(QLayout::SetFixedSize);
+
+  connect(text_, &QLineEdit::textChanged, this, &CSpecEntryDlg::ShowReading);
+  connect(buttons, &QDialogButtonBox::accepted, this, &CSpecEntryDlg::Apply);
+  connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::hide);
+  connect(candidates_, &QListWidget::itemActivated, this, [this](QListWidgetItem* item) { Choose(item->text()); });
+  connect(candidates_, &QListWidget::itemClicked, this, [this](QListWidgetItem* item) { Choose(item->text()); });
+  ShowReading();
+}
+
+QAction* CSpecEntryDlg::Install(QWidget* mainWindow, QMenu* toolMenu, QTabWidget* tabs, std::vector<SpecTarget*> pages,
+                                const CustomRowSet* rows) {
+  auto* dlg = new CSpecEntryDlg(mainWindow, tabs, std::move(pages), rows);
+  auto* command = new QAction(tr("规格…"), mainWindow);
+  command->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_L));
+  command->setShortcutContext(Qt::WindowShortcut);
+  mainWindow->addAction(command);
+  const QList<QAction*> entries = toolMenu->actions();
+  toolMenu->insertAction(entries.isEmpty() ? nullptr : entries.first(), command);
+  connect(command, &QAction::triggered, dlg, &CSpecEntryDlg::Open);
+  return command;
+}
+
+void CSpecEntryDlg::Open() {
+  show();
+  raise();
+  activateWindow();
+  text_->setFocus(Qt::ShortcutFocusReason);
+  text_->selectAll();
+}
+
+// What the text means, said as it is typed.
+void CSpecEntryDlg::ShowReading() {
+  const auto read = ParseSpec(text_->text().toStdString(), *rows_);
+  candidates_->clear();
+  if (const auto* spec = std::get_if<ParsedSpec>(&read)) {
+    reading_->setText(QString::fromUtf8(GetCalcInfo(spec->calc).title) + QLatin1Char(' ') +
+                      QString::fromStdString(spec->canonical));
+    candidates_->hide();
+    return;
+  }
+  const SpecError& error = std::get<SpecError>(read);
+  QString text;
+  switch (error.kind) {
+    case SpecErrorKind::kEmpty: text = tr("输入规格，回车转到它的计算器"); break;
+    case SpecErrorKind::kUnreadable: text = tr("看不懂这个规格"); break;
+    case SpecErrorKind::kNoSuchSize:
+      text = error.candidates.empty() ? tr("没有这个规格") : tr("没有这个规格，相近的有：");
+      break;
+    case SpecErrorKind::kAmbiguous: text = tr("不止一种规格，请选一个："); break;
+    case SpecErrorKind::kBadDimensions: {
+      const QString message = QString::fromStdString(error.message);
+      text = tr("尺寸不对：%1").arg(message.section(QStringLiteral("："), 1));
+      break;
+    }
+  }
+  reading_->setText(text);
+  for (const std::string& candidate : error.candidates) candidates_->addItem(QString::fromStdString(candidate));
+  candidates_->setVisible(!error.candidates.empty());
+}
+
+void CSpecEntryDlg::Apply() {
+  const auto read = ParseSpec(text_->text().toStdString(), *rows_);
+  const auto* spec = std::get_if<ParsedSpec>(&read);
+  if (spec == nullptr) {
+    text_->setFocus();
+    text_->selectAll();
+    return;
+  }
+  const auto page = static_cast<size_t>(GetCalcInfo(spec->calc).page);
+  if (page >= pages_.size()) return;
+  hide();
+  tabs_->setCurrentIndex(static_cast<int>(page));
+  mainWindow_->activateWindow();
+  pages_[page]->ShowSpec(*spec);
+}
+
+void CSpecEntryDlg::Choose(const QString& text) {
+  text_->setText(text);
+  Apply();
+}
+
+}  // namespace zelvik::ui
