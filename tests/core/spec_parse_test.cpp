@@ -171,6 +171,8 @@ TEST(SpecParse, ErrorsSayWhatAndOfferTheClosestSizes) {
       {"[21a", SpecErrorKind::kNoSuchSize, {"[22a"}},
       {"HW201×200", SpecErrorKind::kNoSuchSize, {"HW200×200"}},
       {"6×19-21", SpecErrorKind::kNoSuchSize, {"6×19-22天然纤芯"}},
+      {"LS 5782-2000 M21", SpecErrorKind::kNoSuchSize, {"LS 5782-2000 (M22)", "LS 5782-2000 M20"}},
+      {"R7:20", SpecErrorKind::kNoSuchSize, {}},
       {"20", SpecErrorKind::kNoSuchSize, {"六角20", "八角20"}},
       {"Φ20×11", SpecErrorKind::kBadDimensions, {}},
       {"-0×5", SpecErrorKind::kBadDimensions, {}},

@@ -2,7 +2,7 @@
 # Configures a clang build with the libFuzzer targets, builds one and runs it. Exits
 # non-zero when the fuzzer finds a crash, a sanitizer report or a hang.
 #   tests/fuzz/run_fuzz.sh [build-dir (default build-fuzz)] [seconds (default 30)]
-#                          [fuzz_eval|fuzz_ini|fuzz_tasks|fuzz_list_file|fuzz_gif]
+#                          [fuzz_eval|fuzz_ini|fuzz_tasks|fuzz_list_file|fuzz_gif|fuzz_spec]
 set -euo pipefail
 
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)"
@@ -44,6 +44,19 @@ if [ "$target" = fuzz_gif ]; then
   fi
   exec "$build/tests/fuzz/fuzz_gif" -max_total_time="$seconds" -max_len=65536 -timeout=10 \
     -artifact_prefix="$artifacts" -print_final_stats=1 "$corpus"
+fi
+if [ "$target" = fuzz_spec ]; then
+  if [ -z "$(ls -A "$corpus")" ]; then
+    i=0
+    for seed in "L50×5" "∠63×40×5" "[20a" "I20a" "HN400×200" "H400×200×8×13" "Φ108×4" "DN25×3.25" \
+                "1-1/4'×3.25" "□100×100×4" "-10×1500×6000" "-50×5" "六角20" "Φ20 HRB400" "GB 5782 M20×100" \
+                "螺母M20" "开口销φ2×20" "6×19-20钢芯" "菱形花纹板δ4 1500×6000" "冷弯L50×50×3" "Ｌ５０ｘ５"; do
+      printf '%s' "$seed" >"$corpus/seed$i"
+      i=$((i + 1))
+    done
+  fi
+  exec "$build/tests/fuzz/fuzz_spec" -max_total_time="$seconds" -max_len=128 -timeout=10 \
+    -dict="$root/tests/fuzz/spec.dict" -artifact_prefix="$artifacts" -print_final_stats=1 "$corpus"
 fi
 if [ -z "$(ls -A "$corpus")" ]; then
   i=0

@@ -42,11 +42,13 @@ void ReadForms(const Tokens& tokens, const SpecIndex& index, const CustomRowSet*
 // Keys shared by the index and the readers.
 // "1'×3.25", "5/4'", "DN25×3.25" → "'1×3.25", "'1.25", "'1×3.25"; nullopt for other bodies.
 std::optional<std::string> WeldedKey(std::string_view body);
+// These keys start with a byte no body holds, so that no text reaches them but through
+// its form.
 inline std::string FastenerKey(int standard, std::string_view sizeKey) {
-  return "F" + std::to_string(standard) + ":" + std::string(sizeKey);
+  return std::string("\x01" "F") + std::to_string(standard) + ":" + std::string(sizeKey);
 }
 inline std::string RopeKey(int type, std::string_view diameter) {
-  return "R" + std::to_string(type) + ":" + std::string(diameter);
+  return std::string("\x01" "R") + std::to_string(type) + ":" + std::string(diameter);
 }
 // The part of a key that names its family ("∠", "HW", "F3:"), the rest holding the numbers.
 std::string_view KeyFamily(std::string_view key);

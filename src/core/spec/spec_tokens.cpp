@@ -140,7 +140,7 @@ std::optional<std::string> WeldedKey(std::string_view body) {
 }
 
 std::string_view KeyFamily(std::string_view key) {
-  if (!key.empty() && (key[0] == 'F' || key[0] == 'R')) {
+  if (!key.empty() && key[0] == '\x01') {
     const size_t colon = key.find(':');
     if (colon != std::string_view::npos) return key.substr(0, colon + 1);
   }

@@ -19,23 +19,27 @@ namespace zelvik::ui {
 
 namespace {
 
-constexpr int kWidthDlu = 170;
+constexpr int kTextWidthDlu = 150;
 
 }  // namespace
 
 CSpecEntryDlg::CSpecEntryDlg(QWidget* mainWindow, QTabWidget* tabs, std::vector<SpecTarget*> pages,
                              const CustomRowSet* rows)
-    : QDialog(mainWindow), mainWindow_(mainWindow), tabs_(tabs), pages_(std::move(pages)), rows_(rows) {
+    : QDialog(mainWindow, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
+      mainWindow_(mainWindow),
+      tabs_(tabs),
+      pages_(std::move(pages)),
+      rows_(rows) {
   setWindowTitle(tr("规格"));
   setObjectName(QStringLiteral("specEntry"));
   const DialogUnits du(font());
-  setFixedWidth(du.X(kWidthDlu));
 
   auto* layout = new QVBoxLayout(this);
   auto* row = new QHBoxLayout;
   auto* label = new QLabel(tr("规格:"), this);
   text_ = new QLineEdit(this);
   text_->setObjectName(QStringLiteral("specText"));
+  text_->setMinimumWidth(du.X(kTextWidthDlu));
   text_->setPlaceholderText(tr("如 L50×5、[20a、Φ108×4、-10×1500×6000、M20"));
   label->setBuddy(text_);
   row->addWidget(label);
@@ -49,8 +53,7 @@ CSpecEntryDlg::CSpecEntryDlg(QWidget* mainWindow, QTabWidget* tabs, std::vector<
 
   candidates_ = new QListWidget(this);
   candidates_->setObjectName(QStringLiteral("specCandidates"));
-  candidates_->setFixedHeight(candidates_->fontMetrics().height() * static_cast<int>(kMaxSpecCandidates) +
-                              2 * candidates_->frameWidth() + 4);
+  candidates_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   candidates_->hide();
   layout->addWidget(candidates_);
 
@@ -117,7 +120,10 @@ void CSpecEntryDlg::ShowReading() {
   }
   reading_->setText(text);
   for (const std::string& candidate : error.candidates) candidates_->addItem(QString::fromStdString(candidate));
-  candidates_->setVisible(!error.candidates.empty());
+  if (candidates_->count() > 0) {  // all of them, no scrolling
+    candidates_->setFixedHeight(candidates_->sizeHintForRow(0) * candidates_->count() + 2 * candidates_->frameWidth());
+  }
+  candidates_->setVisible(candidates_->count() > 0);
 }
 
 void CSpecEntryDlg::Apply() {
