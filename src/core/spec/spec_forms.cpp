@@ -230,6 +230,7 @@ class Reader {
     for (std::string_view marker : {std::string_view("-"), kDelta, std::string_view("PL"), std::string_view("T=")}) {
       if (StartsWith(body, marker)) pos = marker.size();
     }
+    if (body.substr(pos, 1) == "=") ++pos;  // "δ=10", "PL=10"
     if (pos == 0) return;
     const auto d = ReadDims(body, pos);
     if (!d || d->empty() || d->size() > 3) return;
@@ -414,7 +415,6 @@ void ReadForms(const Tokens& tokens, const SpecIndex& index, const CustomRowSet*
   }
   if (tokens.restriction.AllowsCalc(CalcId::kRoundPipe)) addMarker(std::string(kPhi));
   if (tokens.restriction.AllowsCalc(CalcId::kPlate1) || tokens.restriction.AllowsCalc(CalcId::kPlate2)) addMarker("-");
-  if (markers.size() > 12) return;  // words that narrow nothing
   for (const std::string& m : markers) reader.Read(m + body);
 }
 

@@ -176,7 +176,8 @@ void SpecIndex::AddWords() {
       for (size_t t = 0; typeWords && t < groups.size(); ++t) {
         if (std::string_view(groups[t].type).find(word) != std::string_view::npos) r.Add(info.id, static_cast<int>(t));
       }
-      for (size_t t = 0; typeWords && !r.named.any() && t < groups.size(); ++t) {
+      const bool held = r.named.any();
+      for (size_t t = 0; typeWords && !held && t < groups.size(); ++t) {
         if (word[0] >= 'A' && word[0] <= 'Z' && groups[t].type[0] == word[0]) r.Add(info.id, static_cast<int>(t));
       }
       if (!r.named.any()) r.Add(info.id, -1);

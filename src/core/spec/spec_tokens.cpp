@@ -86,7 +86,9 @@ Tokens Tokenise(std::string_view text, const SpecIndex& index) {
   std::string body;
   for (size_t pos = 0; pos < folded.size();) {
     if (const size_t grade = GradeLength(std::string_view(folded).substr(pos))) {
-      t.restriction.Intersect(index.words.find(std::string_view("螺纹钢"))->second.restriction);
+      if (const auto rebar = index.words.find(std::string_view("螺纹钢")); rebar != index.words.end()) {
+        t.restriction.Intersect(rebar->second.restriction);
+      }
       t.anyWord = true;
       pos += grade;
       continue;
