@@ -104,12 +104,13 @@ Linear LinearOf(const ParsedSpec& spec, double density, const CustomRowSet& rows
 UnitWeight UnitWeightOf(const ParsedSpec& spec, double density) { return UnitWeightOf(spec, density, {}); }
 
 UnitWeight UnitWeightOf(const ParsedSpec& spec, double density, const CustomRowSet& rows) {
-  if (spec.calc == CalcId::kPlateMesh) {  // with a sheet size too: that is how they are sold
+  const WeightBasis basis = GetCalcInfo(spec.calc).basis;
+  if (basis == WeightBasis::kPerSquareMetre && spec.size >= 0) {  // with a sheet size too: so they are sold
     return UnitWeight{ScaleToDensity(TableValue(spec, rows).value, density), WeightBasis::kPerSquareMetre, "kg/m²"};
   }
   const Linear l = LinearOf(spec, density, rows, true);
   if (!l.takesLength) return UnitWeight{l.fixed, WeightBasis::kPerPiece, "kg/piece"};
-  if (spec.calc == CalcId::kWireRope) return UnitWeight{TableValue(spec, rows).value, WeightBasis::kPer100Metre, "kg/100m"};
+  if (basis == WeightBasis::kPer100Metre) return UnitWeight{TableValue(spec, rows).value, basis, "kg/100m"};
   if (l.area) return UnitWeight{l.perUnit * 1e6, WeightBasis::kPerSquareMetre, "kg/m²"};
   return UnitWeight{l.perUnit * 1000, WeightBasis::kPerMetre, "kg/m"};
 }

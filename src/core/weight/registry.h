@@ -49,7 +49,6 @@ struct CalcInfo {
   int page;              // 0 to 2: the tab it sits on
   const char* unitLabel; // beside the unit-weight field: "kg/m", "kg/m2", "kg/100m"; "" none
   WeightBasis basis;     // what its unit weight refers to
-  bool densityScales;    // tabulated values follow the density
   CalcFunction formula;
   SizeSource sizes;
   SpecText specText;
