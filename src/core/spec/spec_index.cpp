@@ -239,6 +239,7 @@ void SpecIndex::AddItem(SpecItem item, const std::vector<std::string>& keys) {
   const auto known = [&](const Family& f) { return f.calc == item.calc && f.type == item.type && f.family == item.family; };
   if (families.empty() || !known(families.back())) families.push_back(Family{item.calc, item.type, item.family});
   const int id = static_cast<int>(items.size());
+  byFamily[item.family].push_back(id);
   items.push_back(std::move(item));
   for (const std::string& key : keys) byKey[key].push_back(id);
 }

@@ -69,6 +69,7 @@ class SpecIndex {
 
   std::vector<SpecItem> items;
   TextMap<std::vector<int>> byKey;
+  TextMap<std::vector<int>> byFamily;
   TextMap<WordInfo> words;
   size_t maxWordBytes = 0;
   TextMap<int> ropeGroups;  // construction, upper case → type

@@ -47,21 +47,27 @@ std::vector<std::string> CloseSizes(const SpecIndex& index, const Tokens& t, con
     if (nums.empty()) return {};
     probes.push_back(Probe{{}, std::move(nums), true});
   }
-  std::vector<std::pair<double, int>> scored;
-  for (size_t i = 0; i < index.items.size(); ++i) {
-    const spec::SpecItem& item = index.items[i];
-    if (!t.restriction.Allows(item.calc, item.type)) continue;
-    double best = HUGE_VAL;
-    for (const Probe& p : probes) {
-      const size_t n = p.nums.size(), m = item.nums.size();
-      if ((p.anyFamily || p.family == item.family) && m <= n + 2 && n <= m + 1)
-        best = std::min(best, Distance(p.nums, item.nums));
+  std::vector<double> best(index.items.size(), HUGE_VAL);
+  auto score = [&](const Probe& p, int i) {
+    const spec::SpecItem& item = index.items[static_cast<size_t>(i)];
+    const size_t n = p.nums.size(), m = item.nums.size();
+    if (!t.restriction.Allows(item.calc, item.type) || m > n + 2 || n > m + 1) return;
+    best[static_cast<size_t>(i)] = std::min(best[static_cast<size_t>(i)], Distance(p.nums, item.nums));
+  };
+  for (const Probe& p : probes) {
+    if (p.anyFamily) {
+      for (size_t i = 0; i < index.items.size(); ++i) score(p, static_cast<int>(i));
+    } else if (const auto it = index.byFamily.find(p.family); it != index.byFamily.end()) {
+      for (const int i : it->second) score(p, i);
     }
-    if (best < HUGE_VAL) scored.emplace_back(best, static_cast<int>(i));
+  }
+  std::vector<std::pair<double, int>> scored;
+  for (size_t i = 0; i < best.size(); ++i) {
+    if (best[i] < HUGE_VAL) scored.emplace_back(best[i], static_cast<int>(i));
   }
   std::stable_sort(scored.begin(), scored.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
   std::vector<std::string> out;
-  for (const auto& [score, i] : scored) {
+  for (const auto& [distance, i] : scored) {
     const std::string& canonical = index.items[static_cast<size_t>(i)].canonical;
     if (std::find(out.begin(), out.end(), canonical) == out.end()) out.push_back(canonical);
     if (out.size() == kMaxSpecCandidates) break;
