@@ -95,8 +95,13 @@ void CSpecEntryDlg::Open() {
 
 // What the text means, said as it is typed.
 void CSpecEntryDlg::ShowReading() {
-  const auto read = ParseSpec(text_->text().toStdString(), *rows_);
   candidates_->clear();
+  if (text_->text().trimmed().isEmpty()) {  // the tables are indexed on first use, not at start
+    reading_->setText(tr("输入规格，回车转到它的计算器"));
+    candidates_->hide();
+    return;
+  }
+  const auto read = ParseSpec(text_->text().toStdString(), *rows_);
   if (const auto* spec = std::get_if<ParsedSpec>(&read)) {
     reading_->setText(QString::fromUtf8(GetCalcInfo(spec->calc).title) + QLatin1Char(' ') +
                       QString::fromStdString(spec->canonical));
@@ -106,7 +111,7 @@ void CSpecEntryDlg::ShowReading() {
   const SpecError& error = std::get<SpecError>(read);
   QString text;
   switch (error.kind) {
-    case SpecErrorKind::kEmpty: text = tr("输入规格，回车转到它的计算器"); break;
+    case SpecErrorKind::kEmpty:
     case SpecErrorKind::kUnreadable: text = tr("看不懂这个规格"); break;
     case SpecErrorKind::kNoSuchSize:
       text = error.candidates.empty() ? tr("没有这个规格") : tr("没有这个规格，相近的有：");
