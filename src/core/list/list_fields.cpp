@@ -62,7 +62,12 @@ std::string Trimmed(std::string_view text) {
   return std::string(text);
 }
 
-std::string Quoted(std::string_view text) { return "\"" + Trimmed(text) + "\""; }
+std::string Quoted(std::string_view text) {
+  std::string out(1, '"');
+  out += Trimmed(text);
+  out += '"';
+  return out;
+}
 
 // Each reader gives the value or the reason it is refused.
 using Number = std::variant<double, std::string>;
