@@ -117,6 +117,12 @@ TEST(MaterialList, RefusedEditsRecordNothing) {
   }
   EXPECT_EQ(list.at(0).quantity, 1000);
   EXPECT_EQ(list.at(0).material, "Q235B");
+  list.Undo();
+  EXPECT_EQ(list.at(0).material, "");
+  list.Redo();
+  EXPECT_EQ(list.Edit(0, ListColumn::kMaterial, "Q235B", d), std::nullopt);  // no change, no step
+  list.Undo();
+  EXPECT_EQ(list.at(0).material, "");
   // A step over several rows is refused whole when one of them refuses it.
   EXPECT_TRUE(list.Edit(both, ListColumn::kPriceBasis, "元/米", d));
   EXPECT_EQ(list.at(0).basis, PriceBasis::kPerTonne);

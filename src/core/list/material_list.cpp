@@ -8,6 +8,16 @@
 
 namespace zelvik {
 
+namespace {
+
+// The columns an edit can change; an edit that leaves them as they were is no step.
+bool SameEditable(const ListRow& a, const ListRow& b) {
+  return a.material == b.material && a.lengthMm == b.lengthMm && a.quantity == b.quantity && a.price == b.price &&
+         a.basis == b.basis && a.note == b.note;
+}
+
+}  // namespace
+
 void MaterialList::Notify(bool before, const ListChange& change) {
   if (!observer_) return;
   if (before) {
@@ -153,6 +163,7 @@ std::optional<std::string> MaterialList::Edit(std::span<const std::size_t> index
     if (index >= rows_.size()) continue;
     ListRow row = rows_[index];
     if (auto why = ApplyCellEdit(row, column, text, display)) return why;
+    if (SameEditable(row, rows_[index])) continue;
     Op op{Op::Kind::kSet, index};
     op.rows.push_back(std::move(row));
     step.push_back(std::move(op));
