@@ -1,7 +1,7 @@
+#include <sys/stat.h>
 #include <time.h>
 
-#include <cstdio>
-#include <fstream>
+#include <filesystem>
 #include <iostream>
 #include <string>
 #include <vector>
@@ -14,6 +14,7 @@
 #include "list_pdf.h"
 #include "list_xlsx.h"
 #include "options.h"
+#include "util/atomic_file.h"
 
 namespace zelvik::cli {
 
@@ -81,18 +82,11 @@ void WriteText(const std::string& out, const std::string& text) {
     std::cout << text;
     return;
   }
-  // Written whole through a temporary file, as the list file is.
-  const std::string temp = out + ".tmp";
-  {
-    std::ofstream f(temp, std::ios::binary | std::ios::trunc);
-    f << text;
-    if (!f.flush()) {
-      std::remove(temp.c_str());
-      throw RefusedError("cannot write '" + out + "'");
-    }
-  }
-  if (std::rename(temp.c_str(), out.c_str()) != 0) {
-    std::remove(temp.c_str());
+  // Whole or not at all, as the list file is written.
+  const std::filesystem::path target = WriteTarget(out);
+  struct stat old;
+  const bool exists = stat(target.c_str(), &old) == 0;
+  if ((exists && !S_ISREG(old.st_mode)) || !ReplaceAtomically(target, text, exists ? &old : nullptr)) {
     throw RefusedError("cannot write '" + out + "'");
   }
 }
