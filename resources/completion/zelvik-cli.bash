@@ -11,7 +11,7 @@ _zelvik_cli() {
 
   # The value of an option: a file, one of a few words, or nothing to offer.
   case $prev in
-    --config)
+    --config|--out)
       compopt -o filenames 2>/dev/null
       mapfile -t COMPREPLY < <(compgen -f -- "$cur")
       return 0 ;;
@@ -23,6 +23,9 @@ _zelvik_cli() {
       return 0 ;;
     --mode)
       mapfile -t COMPREPLY < <(compgen -W 'inner wall' -- "$cur")
+      return 0 ;;
+    --format)
+      mapfile -t COMPREPLY < <(compgen -W 'json csv xlsx pdf' -- "$cur")
       return 0 ;;
   esac
   if [[ $prev == --* ]] && grep -Eq -- "${prev}(, --[a-z0-9-]+)* [A-Z]+" <<<"$help"; then
@@ -39,11 +42,16 @@ _zelvik_cli() {
   local cmd=${COMP_WORDS[1]} usage
   usage=$(grep -E "^  zelvik-cli ${cmd}( |$)" <<<"$help")
 
-  # A calculator where a usage line of the command has CALC at this place.
+  # A file or a calculator where a usage line of the command has FILE or CALC at this place.
   if [[ $cur != -* ]]; then
     while read -r line; do
       local -a words
       read -r -a words <<<"$line"
+      if [[ ${words[COMP_CWORD]} == FILE ]]; then
+        compopt -o filenames 2>/dev/null
+        mapfile -t COMPREPLY < <(compgen -f -- "$cur")
+        return 0
+      fi
       if [[ ${words[COMP_CWORD]} == CALC ]]; then
         local calculators
         calculators=$(sed -n '/^Calculators:/,/^$/{/^  /p}' <<<"$help")

@@ -21,6 +21,7 @@ const std::vector<Command>& Commands() {
       {"welded-pipes", RunWeldedPipes, kWeldedPipesUsage},
       {"bearings", RunBearings, kBearingsUsage},
       {"gif-frames", RunGifFrames, kGifFramesUsage},
+      {"list", RunList, kListUsage},
       {"list-value", RunListValue, kListValueUsage},
       {"update", RunUpdate, kUpdateUsage},
       {"update-sign", RunUpdateSign, kUpdateSignUsage},

@@ -2,7 +2,8 @@
 # Configures a clang build with the libFuzzer targets, builds one and runs it. Exits
 # non-zero when the fuzzer finds a crash, a sanitizer report or a hang.
 #   tests/fuzz/run_fuzz.sh [build-dir (default build-fuzz)] [seconds (default 30)]
-#                          [fuzz_eval|fuzz_ini|fuzz_tasks|fuzz_list_file|fuzz_gif|fuzz_spec]
+#                          [fuzz_eval|fuzz_ini|fuzz_tasks|fuzz_list_file|fuzz_gif|fuzz_spec|
+#                           fuzz_list_csv|fuzz_list_paste]
 set -euo pipefail
 
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)"
@@ -57,6 +58,23 @@ if [ "$target" = fuzz_spec ]; then
   fi
   exec "$build/tests/fuzz/fuzz_spec" -max_total_time="$seconds" -max_len=128 -timeout=10 \
     -dict="$root/tests/fuzz/spec.dict" -artifact_prefix="$artifacts" -print_final_stats=1 "$corpus"
+if [ "$target" = fuzz_list_csv ]; then
+  if [ -z "$(ls -A "$corpus")" ]; then
+    printf '\xef\xbb\xbf序号,品名,规格,材质,长度(mm),数量,单重,单位,单价,计价方式,金额(元),备注,密度(t/m3)\r\n1,品,L50,Q235B,6000,10,3.77,kg/m,4200,元/吨,950.04,"a, ""b""\nc",7.85\r\n2,品,-10,,,3,,,12.5,元/千克,,,7.93\r\n' >"$corpus/seed0"
+    printf 'Quantity;Spec;Length (m)\nL1;1,5;2\n' >"$corpus/seed1"
+    # GBK: 规格,长度,数量 over one row.
+    printf '\xb9\xe6\xb8\xf1,\xb3\xa4\xb6\xc8,\xca\xfd\xc1\xbf\r\nL50,6000,2\r\n' >"$corpus/seed2"
+  fi
+  exec "$build/tests/fuzz/fuzz_list_csv" -max_total_time="$seconds" -max_len=4096 -timeout=10 \
+    -artifact_prefix="$artifacts" -print_final_stats=1 "$corpus"
+fi
+if [ "$target" = fuzz_list_paste ]; then
+  if [ -z "$(ls -A "$corpus")" ]; then
+    printf '规格\t长度\t数量\nL50\t6,000\t2\n-10\t3\n"L50\t1\t1\n' >"$corpus/seed0"
+    printf 'L50,6000,3,Q345B,4.5,元/千克,"x\ny"\n' >"$corpus/seed1"
+  fi
+  exec "$build/tests/fuzz/fuzz_list_paste" -max_total_time="$seconds" -max_len=4096 -timeout=10 \
+    -artifact_prefix="$artifacts" -print_final_stats=1 "$corpus"
 fi
 if [ -z "$(ls -A "$corpus")" ]; then
   i=0

@@ -40,6 +40,8 @@ class CompletionTest(unittest.TestCase):
             (("weight", "plate1", "--wall", ""), []),
             (("sizes", "hot-angle", "--type", ""), []),
             (("nonsense", ""), []),
+            (("list", "a.csv", "--format", ""), ["csv", "json", "pdf", "xlsx"]),
+            (("list", "a.csv", "--c"), ["--customer"]),
         ]
         for words, expected in cases:
             with self.subTest(words=words):
@@ -65,6 +67,8 @@ class CompletionTest(unittest.TestCase):
             open(os.path.join(d, "ConfigMW.ini"), "w").close()
             os.mkdir(os.path.join(d, "Configs"))
             self.assertEqual(complete("setting", "--config", "Config", cwd=d), ["ConfigMW.ini", "Configs"])
+            self.assertEqual(complete("list", "Config", cwd=d), ["ConfigMW.ini", "Configs"])
+            self.assertEqual(complete("list", "a.csv", "--out", "Configs", cwd=d), ["Configs"])
 
 
 if __name__ == "__main__":

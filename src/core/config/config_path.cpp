@@ -22,6 +22,17 @@ bool IsWritableFolder(const fs::path& dir) {
   return faccessat(AT_FDCWD, dir.c_str(), W_OK | X_OK, AT_EACCESS) == 0;
 }
 
+fs::path UserConfigFolder() {
+  // Relative values are invalid by the XDG rules and are ignored.
+  const char* xdg = std::getenv("XDG_CONFIG_HOME");
+  if (xdg && *xdg == '/') return xdg;
+  fs::path home = HomeFolder();
+  if (home.empty()) return {};
+  return home / ".config";
+}
+
+}  // namespace
+
 fs::path HomeFolder() {
   const char* home = std::getenv("HOME");
   if (home && *home) return home;
@@ -34,17 +45,6 @@ fs::path HomeFolder() {
   }
   return {};
 }
-
-fs::path UserConfigFolder() {
-  // Relative values are invalid by the XDG rules and are ignored.
-  const char* xdg = std::getenv("XDG_CONFIG_HOME");
-  if (xdg && *xdg == '/') return xdg;
-  fs::path home = HomeFolder();
-  if (home.empty()) return {};
-  return home / ".config";
-}
-
-}  // namespace
 
 bool IsPackagedFolder(const fs::path& dir) {
   const fs::path normal = dir.lexically_normal();

@@ -14,6 +14,9 @@ inline constexpr const char* kConfigDirEnv = "ZELVIK_CONFIG_DIR";
 // writer creates a missing folder when it has something to store.
 std::filesystem::path ConfigFilePath(const std::filesystem::path& executableDir);
 
+// $HOME, or the home folder of the user's entry when HOME is unset; empty when neither.
+std::filesystem::path HomeFolder();
+
 // A folder the package manager owns (/usr, /bin, /sbin and below): an installed copy never
 // writes there, whatever rights it runs with (root can write /usr/bin).
 bool IsPackagedFolder(const std::filesystem::path& dir);

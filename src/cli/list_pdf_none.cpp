@@ -1,0 +1,11 @@
+#include "list_pdf.h"
+
+namespace zelvik::cli {
+
+bool PdfAvailable() { return false; }
+
+std::optional<std::string> WriteListPdfFile(const ListDocument&, const std::string&) {
+  return std::string("this zelvik-cli was built without PDF output");
+}
+
+}  // namespace zelvik::cli

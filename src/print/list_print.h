@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QString>
+
+#include <optional>
+
+#include "list/list_document.h"
+#include "paged_document.h"
+
+class QPagedPaintDevice;
+
+// The materials list on paper: its rows under a repeated header with the totals at the end,
+// a line of totals, and the summary by 品名 + 规格 + 材质.
+namespace zelvik::print {
+
+PagedDocument ListPrintDocument(const ListDocument& doc);
+
+// A4 portrait with the margins printed documents use.
+void SetUpPage(QPagedPaintDevice& device);
+
+// Prints onto a set-up QPrinter or QPdfWriter; the number of pages, 0 when printing failed.
+int PrintList(const ListDocument& doc, QPagedPaintDevice& device);
+
+// Writes the list as a PDF file with its fonts embedded; the file appears whole or not at
+// all. Returns the reason when it cannot be written.
+std::optional<QString> WriteListPdf(const ListDocument& doc, const QString& path);
+
+}  // namespace zelvik::print

@@ -1,0 +1,7 @@
+#pragma once
+
+#include <string>
+
+// A list file of `rows` rows as a takeoff has them: angles, channels, beams and plates in
+// several materials, most of them priced.
+std::string SampleListCsv(int rows);
