@@ -6,6 +6,8 @@
 #include <string_view>
 #include <variant>
 
+#include "weight/custom_row.h"
+
 // What the materials list needs to know about a spec string: which calculator weighs it,
 // how it is written canonically, and what a piece of it weighs.
 namespace zelvik {
@@ -36,7 +38,8 @@ class SpecResolver {
                                                           double density) const = 0;
 };
 
-// The resolver the program and zelvik-cli use.
+// The resolver the program and zelvik-cli use; with the user's own sizes where given.
 std::unique_ptr<SpecResolver> MakeSpecResolver();
+std::unique_ptr<SpecResolver> MakeSpecResolver(CustomRowSet rows);
 
 }  // namespace zelvik
