@@ -1,0 +1,21 @@
+#pragma once
+
+// Ruin and recreate: a few bars, the emptiest among them, are taken apart and their pieces
+// packed again bar by bar with random ties; the result is kept when it is no worse, so that
+// the search wanders over plans of equal cost towards fuller and emptier bars.
+#include <functional>
+#include <random>
+#include <stop_token>
+
+#include "cutting/column_generation.h"
+#include "cutting/instance.h"
+
+namespace zelvik::cutting::detail {
+
+// Improves `best` in place until `done()` says so, the deadline passes or a stop is
+// requested; `improved` hears of every better plan.
+void RuinAndRecreate(const Instance& in, Packing& best, std::mt19937& rng, Clock::time_point deadline,
+                     const std::stop_token& stop, const std::function<bool(const Packing&)>& done,
+                     const std::function<void(const Packing&)>& improved);
+
+}  // namespace zelvik::cutting::detail

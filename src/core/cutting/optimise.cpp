@@ -1,0 +1,191 @@
+#include <algorithm>
+#include <cmath>
+#include <limits>
+#include <optional>
+#include <random>
+
+#include "cutting/bounds.h"
+#include "cutting/column_generation.h"
+#include "cutting/construct.h"
+#include "cutting/cutting_plan.h"
+#include "cutting/improve.h"
+#include "cutting/layout.h"
+#include "cutting/lp_heuristics.h"
+#include "cutting/lp_solver.h"
+
+namespace zelvik::cutting {
+namespace {
+
+using detail::Clock;
+using detail::Instance;
+using detail::Packing;
+
+// One run: the best plan so far, the best bound so far, and the clock.
+class Search {
+ public:
+  Search(const Instance& in, const CutOptions& options)
+      : in_(in), options_(options), start_(Clock::now()), deadline_(start_ + options.timeLimit) {}
+
+  void Offer(const std::optional<Packing>& packing) {
+    if (!packing || !detail::IsValid(in_, *packing)) return;
+    const detail::Score score = detail::Evaluate(in_, *packing);
+    if (!best_ || score.BetterThan(bestScore_)) {
+      best_ = *packing;
+      bestScore_ = score;
+      Report();
+    }
+  }
+
+  void RaiseBound(double cost) {
+    const double rounded = detail::RoundUpCost(in_, cost);
+    if (rounded > bound_) bound_ = rounded;
+  }
+
+  bool Met() const {
+    return best_ && bestScore_.cost <= bound_ + detail::kCostEps * std::max(1.0, bound_);
+  }
+  bool OutOfTime() const { return Clock::now() >= deadline_ || options_.stop.stop_requested(); }
+
+  void Stage(CutStage stage) {
+    stage_ = stage;
+    Report();
+  }
+
+  void Report() const {
+    if (!options_.progress) return;
+    CutProgress p;
+    p.stage = stage_;
+    p.elapsedSeconds = Elapsed();
+    const double limit = std::chrono::duration<double>(options_.timeLimit).count();
+    p.fraction = stage_ == CutStage::Done ? 1.0 : std::clamp(limit > 0 ? p.elapsedSeconds / limit : 1.0, 0.0, 1.0);
+    p.bestBars = best_ ? bestScore_.bars : 0;
+    p.bestCost = best_ ? bestScore_.cost : 0;
+    p.boundCost = bound_;
+    options_.progress(p);
+  }
+
+  double Elapsed() const { return std::chrono::duration<double>(Clock::now() - start_).count(); }
+
+  const Instance& in_;
+  const CutOptions& options_;
+  Clock::time_point start_, deadline_;
+  CutStage stage_ = CutStage::Start;
+  std::optional<Packing> best_;
+  detail::Score bestScore_;
+  double bound_ = 0;
+};
+
+// Patterns of one item type each, so that the first master is never short of columns.
+void AddSingleTypeColumns(const Instance& in, detail::MasterProblem& master) {
+  for (int t = 0; t < in.types(); ++t) {
+    int best = -1;
+    double bestPerPiece = 0;
+    for (int s = 0; s < in.stocks(); ++s) {
+      if (in.cap[s] < in.size[t] || in.limit[s] == 0) continue;
+      const int64_t n = std::min<int64_t>(in.demand[t], in.cap[s] / in.size[t]);
+      const double perPiece = in.cost[s] / static_cast<double>(n);
+      if (best < 0 || perPiece < bestPerPiece) {
+        best = s;
+        bestPerPiece = perPiece;
+      }
+    }
+    if (best < 0) continue;
+    detail::Column c{best, std::vector<int>(in.types(), 0)};
+    c.count[t] = static_cast<int>(std::min<int64_t>(in.demand[t], in.cap[best] / in.size[t]));
+    master.AddColumn(c);
+  }
+}
+
+// A bound on the stock length bought when the objective is money.
+double StockBound(const Instance& in, const CutRequest& request) {
+  Instance byLength = in;
+  for (int s = 0; s < in.stocks(); ++s) byLength.cost[s] = request.stocks[s].length;
+  return detail::RoundUpCost(byLength, detail::TrivialCostBound(byLength));
+}
+
+}  // namespace
+
+CutPlan Optimise(const CutRequest& request, const CutOptions& options) {
+  std::vector<int> typeOf;
+  const Instance in = detail::BuildInstance(request, &typeOf);
+  detail::LpThreadScope lpScope;  // outlives the master problem below
+  Search search(in, options);
+  search.RaiseBound(detail::TrivialCostBound(in));
+
+  search.Stage(CutStage::FirstFit);
+  search.Offer(detail::FirstFitDecreasing(in));
+  if (!search.Met()) search.Offer(detail::SequentialFill(in, in.demand, in.limit, nullptr));
+
+  bool fromLp = false;
+  std::mt19937 rng(12345);
+  std::optional<detail::MasterProblem> master;
+  const auto enough = [&](double bound, double value) {
+    const double lb = detail::RoundUpCost(in, bound);
+    return lb >= detail::RoundUpCost(in, value) - detail::kCostEps * std::max(1.0, lb) ||
+           (search.best_ && lb >= search.bestScore_.cost - detail::kCostEps * std::max(1.0, lb));
+  };
+  const auto cutoff = [&] { return search.best_ ? search.bestScore_.cost : std::numeric_limits<double>::infinity(); };
+  if (!search.Met() && !search.OutOfTime()) {
+    search.Stage(CutStage::Bound);
+    master.emplace(in);
+    if (search.best_) master->AddPacking(*search.best_);
+    AddSingleTypeColumns(in, *master);
+    const detail::LpResult lp = master->Solve(search.deadline_, options.stop, enough);
+    if (lp.converged && lp.infeasible) {
+      throw CutError(CutErrorKind::NotEnoughStock, "the stock available is not enough for the pieces");
+    }
+    search.RaiseBound(lp.bound);
+    fromLp = lp.settled;
+    if (!search.Met() && !search.OutOfTime()) {
+      search.Stage(CutStage::Rounding);
+      search.Offer(detail::RoundDown(in, *master));
+    }
+    if (!search.Met() && !search.OutOfTime()) {
+      search.Stage(CutStage::Diving);
+      search.Offer(detail::Dive(in, *master, search.deadline_, options.stop, enough, nullptr, cutoff()));
+    }
+  }
+  // Short spells of ruin and recreate between dives that draw their patterns at random.
+  while (search.best_ && !search.Met() && !search.OutOfTime()) {
+    search.Stage(CutStage::Improving);
+    const auto spell = std::min(search.deadline_, Clock::now() + std::chrono::milliseconds(150));
+    detail::RuinAndRecreate(
+        in, *search.best_, rng, spell, options.stop, [&](const Packing&) { return search.Met(); },
+        [&](const Packing& p) {
+          search.bestScore_ = detail::Evaluate(in, p);
+          search.Report();
+        });
+    if (master && !search.Met() && !search.OutOfTime()) {
+      search.Offer(detail::Dive(in, *master, search.deadline_, options.stop, enough, &rng, cutoff()));
+    }
+  }
+  if (!search.best_) {
+    if (search.OutOfTime()) {
+      throw CutError(CutErrorKind::NoPlanFound, "no plan within the stock available was found in the time given");
+    }
+    throw CutError(CutErrorKind::NoPlanFound, "no plan within the stock available was found");
+  }
+
+  CutPlan plan = detail::LayOut(request, in, typeOf, *search.best_);
+  plan.optimal = search.Met();
+  plan.stopped = !plan.optimal && search.OutOfTime();
+  CutBound& bound = plan.bound;
+  bound.fromLp = fromLp;
+  bound.bars = detail::BarsBound(in);
+  if (in.stocks() == 1 && in.cost[0] > 0) {
+    bound.bars = std::max(bound.bars, static_cast<int>(std::llround(search.bound_ / in.cost[0])));
+  }
+  if (in.priced) {
+    bound.cost = search.bound_;
+    bound.stockMm = StockBound(in, request);
+  } else {
+    bound.stockMm = search.bound_;
+  }
+  // A bound from a single stock length says as much in bars as in length.
+  if (in.stocks() == 1) bound.stockMm = std::max(bound.stockMm, bound.bars * request.stocks[0].length);
+  search.Stage(CutStage::Done);
+  plan.seconds = search.Elapsed();
+  return plan;
+}
+
+}  // namespace zelvik::cutting
