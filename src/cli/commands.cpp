@@ -19,6 +19,7 @@ const std::vector<Command>& Commands() {
       {"list-value", RunListValue, kListValueUsage},
       {"update", RunUpdate, kUpdateUsage},
       {"update-sign", RunUpdateSign, kUpdateSignUsage},
+      {"cut", RunCut, kCutUsage},
   };
   return commands;
 }

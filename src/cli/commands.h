@@ -36,6 +36,7 @@ int RunGifFrames(const std::vector<std::string>& args);
 int RunListValue(const std::vector<std::string>& args);
 int RunUpdate(const std::vector<std::string>& args);
 int RunUpdateSign(const std::vector<std::string>& args);
+int RunCut(const std::vector<std::string>& args);
 
 extern const char kEvalUsage[];
 extern const char kWeightUsage[];
@@ -52,5 +53,6 @@ extern const char kGifFramesUsage[];
 extern const char kListValueUsage[];
 extern const char kUpdateUsage[];
 extern const char kUpdateSignUsage[];
+extern const char kCutUsage[];
 
 }  // namespace zelvik::cli

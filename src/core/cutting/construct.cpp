@@ -39,6 +39,36 @@ void Downsize(const Instance& in, Packing& packing) {
   }
 }
 
+void MergeBars(const Instance& in, Packing& packing) {
+  std::vector<int> left = LimitsLeft(in, packing);
+  for (bool merged = true; merged;) {
+    merged = false;
+    for (size_t i = 0; i < packing.size() && !merged; ++i) {
+      for (size_t j = i + 1; j < packing.size() && !merged; ++j) {
+        const int64_t load = packing[i].load + packing[j].load;
+        const double both = in.cost[packing[i].stock] + in.cost[packing[j].stock];
+        int best = -1;
+        for (int s = 0; s < in.stocks(); ++s) {
+          const int freed = (packing[i].stock == s) + (packing[j].stock == s);
+          if (in.cap[s] < load || (left[s] != kUnlimited && left[s] + freed < 1)) continue;
+          if (in.cost[s] > both + kCostEps * std::max(1.0, both)) continue;
+          if (best < 0 || in.cost[s] < in.cost[best]) best = s;
+        }
+        if (best < 0) continue;
+        for (size_t k : {i, j}) {
+          if (left[packing[k].stock] != kUnlimited) ++left[packing[k].stock];
+        }
+        if (left[best] != kUnlimited) --left[best];
+        packing[i].stock = best;
+        packing[i].load = load;
+        packing[i].items.insert(packing[i].items.end(), packing[j].items.begin(), packing[j].items.end());
+        packing.erase(packing.begin() + static_cast<std::ptrdiff_t>(j));
+        merged = true;
+      }
+    }
+  }
+}
+
 std::optional<Packing> FirstFitDecreasing(const Instance& in) {
   std::vector<int> left = in.limit;
   Packing packing;
@@ -113,8 +143,18 @@ std::optional<Packing> SequentialFill(const Instance& in, const std::vector<int>
     if (rng) std::shuffle(order.begin(), order.end(), *rng);
     Bin best;
     double bestRatio = -1;
+    // Now and then a stock length drawn at random: the fullest bar now is not always the
+    // best start for the bars after it.
+    int only = -1;
+    if (rng && in.stocks() > 1 && (*rng)() % 4 == 0) {
+      std::vector<int> fit;
+      for (int s = 0; s < in.stocks(); ++s) {
+        if (limit[s] > 0 && in.cap[s] >= in.size[first]) fit.push_back(s);
+      }
+      if (!fit.empty()) only = fit[(*rng)() % fit.size()];
+    }
     for (int s = 0; s < in.stocks(); ++s) {
-      if (limit[s] <= 0 || in.cap[s] < in.size[first]) continue;
+      if (limit[s] <= 0 || in.cap[s] < in.size[first] || (only >= 0 && s != only)) continue;
       std::vector<KnapItem> items;
       for (int t : order) {
         const int d = demand[t] - (t == first ? 1 : 0);

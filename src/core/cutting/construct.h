@@ -23,6 +23,9 @@ std::optional<Packing> SequentialFill(const Instance& in, const std::vector<int>
 // Moves each bar to the cheapest stock length that still holds it and is available.
 void Downsize(const Instance& in, Packing& packing);
 
+// Puts two bars into one bar that costs no more than both, while any pair allows it.
+void MergeBars(const Instance& in, Packing& packing);
+
 // The items of a pattern that are still wanted, then the largest wanted items that fit
 // beside them. `demand` and `limit` are reduced by what the bar takes.
 Bin TakeColumn(const Instance& in, int stock, const std::vector<int>& count, std::vector<int>& demand,

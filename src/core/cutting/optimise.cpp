@@ -159,6 +159,21 @@ CutPlan Optimise(const CutRequest& request, const CutOptions& options) {
       search.Offer(detail::Dive(in, *master, search.deadline_, options.stop, enough, &rng, cutoff()));
     }
   }
+  // The least stock found, a little more time for fewer bars of it.
+  if (search.best_ && search.Met() && search.bestScore_.bars > detail::BarsBound(in) && !search.OutOfTime()) {
+    const int barsBound = detail::BarsBound(in);
+    Packing merged = *search.best_;
+    detail::MergeBars(in, merged);
+    search.Offer(merged);
+    const auto spell = std::min(search.deadline_, Clock::now() + options.timeLimit / 4);
+    detail::RuinAndRecreate(
+        in, *search.best_, rng, spell, options.stop,
+        [&](const Packing&) { return search.bestScore_.bars <= barsBound; },
+        [&](const Packing& p) {
+          search.bestScore_ = detail::Evaluate(in, p);
+          search.Report();
+        });
+  }
   if (!search.best_) {
     if (search.OutOfTime()) {
       throw CutError(CutErrorKind::NoPlanFound, "no plan within the stock available was found in the time given");
