@@ -160,8 +160,11 @@ CutPlan Optimise(const CutRequest& request, const CutOptions& options) {
     }
   }
   // The least stock found, a little more time for fewer bars of it.
-  if (search.best_ && search.Met() && search.bestScore_.bars > detail::BarsBound(in) && !search.OutOfTime()) {
-    const int barsBound = detail::BarsBound(in);
+  int barsBound = detail::BarsBound(in);
+  if (in.stocks() == 1 && in.cost[0] > 0) {
+    barsBound = std::max(barsBound, static_cast<int>(std::llround(search.bound_ / in.cost[0])));
+  }
+  if (search.best_ && search.Met() && search.bestScore_.bars > barsBound && !search.OutOfTime()) {
     Packing merged = *search.best_;
     detail::MergeBars(in, merged);
     search.Offer(merged);
@@ -186,10 +189,7 @@ CutPlan Optimise(const CutRequest& request, const CutOptions& options) {
   plan.stopped = !plan.optimal && search.OutOfTime();
   CutBound& bound = plan.bound;
   bound.fromLp = fromLp;
-  bound.bars = detail::BarsBound(in);
-  if (in.stocks() == 1 && in.cost[0] > 0) {
-    bound.bars = std::max(bound.bars, static_cast<int>(std::llround(search.bound_ / in.cost[0])));
-  }
+  bound.bars = barsBound;
   if (in.priced) {
     bound.cost = search.bound_;
     bound.stockMm = StockBound(in, request);
