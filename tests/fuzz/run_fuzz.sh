@@ -2,7 +2,7 @@
 # Configures a clang build with the libFuzzer targets, builds one and runs it. Exits
 # non-zero when the fuzzer finds a crash, a sanitizer report or a hang.
 #   tests/fuzz/run_fuzz.sh [build-dir (default build-fuzz)] [seconds (default 30)]
-#                          [fuzz_eval|fuzz_ini|fuzz_tasks|fuzz_list_file|fuzz_gif]
+#                          [fuzz_eval|fuzz_ini|fuzz_tasks|fuzz_list_file|fuzz_gif|fuzz_pieces_csv]
 set -euo pipefail
 
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)"
@@ -43,6 +43,14 @@ if [ "$target" = fuzz_gif ]; then
     printf 'GIF89a\x02\x00\x01\x00\x80\x00\x00\x00\x00\x00\xff\xff\xff!\xf9\x04\x08\x32\x00\x00\x00,\x00\x00\x00\x00\x01\x00\x01\x00\x00\x02\x02D\x01\x00,\x01\x00\x00\x00\x01\x00\x01\x00\x00\x02\x02L\x01\x00;' >"$corpus/seed1"
   fi
   exec "$build/tests/fuzz/fuzz_gif" -max_total_time="$seconds" -max_len=65536 -timeout=10 \
+    -artifact_prefix="$artifacts" -print_final_stats=1 "$corpus"
+fi
+if [ "$target" = fuzz_pieces_csv ]; then
+  if [ -z "$(ls -A "$corpus")" ]; then
+    printf '\xef\xbb\xbf\xe9\x95\xbf\xe5\xba\xa6,\xe6\x95\xb0\xe9\x87\x8f,\xe6\xa0\x87\xe7\xad\xbe\r\n2350,14,A\r\n1780,9,"a, ""b"""\r\n' >"$corpus/seed0"
+    printf 'label;quantity;length\nB-1;2;1200.5\n\n960\t22\n' >"$corpus/seed1"
+  fi
+  exec "$build/tests/fuzz/fuzz_pieces_csv" -max_total_time="$seconds" -max_len=4096 -timeout=10 \
     -artifact_prefix="$artifacts" -print_final_stats=1 "$corpus"
 fi
 if [ -z "$(ls -A "$corpus")" ]; then
