@@ -1,12 +1,15 @@
 // The cutting optimiser over the public bin-packing sets: per set the instances, valid plans,
 // plans no worse than first-fit decreasing, proven optima, the most bars over the bound and
 // the time taken. Not part of the pass/fail run.
-//   zelvik_cutting_runner [--verbose] [--time-limit S] [DATA_DIR]
+//   zelvik_cutting_runner [--verbose] [--time-limit S] [--hard-like N] [DATA_DIR]
+// --hard-like N adds N generated instances drawn like Scholl's hard set (200 items of 20,000
+// to 35,000 in bins of 100,000), which is not among the files.
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
+#include <random>
 #include <string>
 #include <vector>
 
@@ -56,10 +59,13 @@ int main(int argc, char** argv) {
   std::filesystem::path dir = ZELVIK_CUTTING_DATA;
   double limit = 2.0;
   bool verbose = false;
+  int hardLike = 0;
   for (int i = 1; i < argc; ++i) {
     const std::string a = argv[i];
     if (a == "--verbose") {
       verbose = true;
+    } else if (a == "--hard-like" && i + 1 < argc) {
+      hardLike = std::atoi(argv[++i]);
     } else if (a == "--time-limit" && i + 1 < argc) {
       limit = std::atof(argv[++i]);
     } else {
@@ -88,6 +94,18 @@ int main(int argc, char** argv) {
       }
     }
     Print(set.name, f);
+  }
+  if (hardLike > 0) {
+    SetFigures f;
+    std::mt19937 rng(97);
+    for (int k = 0; k < hardLike; ++k) {
+      BppInstance inst;
+      inst.name = "hard_" + std::to_string(k);
+      inst.capacity = 100000;
+      for (int i = 0; i < 200; ++i) inst.items.push_back(20000 + static_cast<double>(rng() % 15001));
+      RunOne(inst.name, zelvik::bench::AsRequest(inst), 0, limit, verbose, f);
+    }
+    Print("generated hard-like", f);
   }
   SetFigures f;
   RunOne("1000x50", zelvik::bench::ThousandPieces(), 0, limit, verbose, f);

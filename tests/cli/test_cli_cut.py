@@ -18,7 +18,7 @@ class BadUsage(unittest.TestCase):
         ("cut", "--stock", "6000:1:2:3", "--kerf", "3", "--piece", "100:1"),
         ("cut", "--stock", "6000", "--kerf", "-1", "--piece", "100:1"),
         BASE + ("--piece", "100:1", "--time-limit", "0"), BASE + ("--piece", "100:1", "--time-limit", "7200"),
-        BASE + ("--piece", "100:1", "--unit-weight", "x"), BASE + ("--piece", "100:1", "--spec", "L50×5"),
+        BASE + ("--piece", "100:1", "--unit-weight", "x"),
         BASE + ("--pieces", "/nonexistent/pieces.csv"), BASE + ("--piece", "100.25:1"),
     ]
 

@@ -70,6 +70,14 @@ TEST(CuttingPlan, ThreeMillimetresMoreNeedsASecondBar) {
   EXPECT_TRUE(plan.optimal);
 }
 
+// At equal stock and bars, the waste gathers where it makes an offcut worth keeping.
+TEST(CuttingPlan, WasteGathersInKeptOffcuts) {
+  const CutPlan plan = Optimise(Request({{3000, 2, ""}, {2600, 2, ""}}, {S(6000)}, 0, 0, 500));
+  EXPECT_EQ(plan.totals.bars, 2);
+  EXPECT_DOUBLE_EQ(plan.totals.keptMm, 800);
+  EXPECT_DOUBLE_EQ(plan.totals.scrapMm, 0);
+}
+
 TEST(CuttingPlan, LabelsFollowTheirPieces) {
   const CutPlan plan = Optimise(Request({{1000, 2, "A"}, {1000, 1, "B"}, {500, 1, "C"}}, {S(6000)}, 0));
   std::vector<int> seen(3, 0);

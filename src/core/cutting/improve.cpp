@@ -76,4 +76,52 @@ void RuinAndRecreate(const Instance& in, Packing& best, std::mt19937& rng, Clock
   }
 }
 
+namespace {
+
+int64_t Kept(const Instance& in, int stock, int64_t load) {
+  const int64_t slack = in.cap[stock] - load;
+  const int64_t offcut = slack > in.kerf ? slack - in.kerf : 0;
+  return offcut >= in.keepMin ? offcut : 0;
+}
+
+}  // namespace
+
+void GatherOffcuts(const Instance& in, Packing& packing, Clock::time_point deadline) {
+  if (in.keepMin <= 0) return;
+  for (int pass = 0; pass < 50; ++pass) {
+    bool gained = false;
+    for (size_t a = 0; a < packing.size(); ++a) {
+      for (size_t b = 0; b < packing.size(); ++b) {
+        if (a == b) continue;
+        Bin& x = packing[a];
+        Bin& y = packing[b];
+        const int64_t before = Kept(in, x.stock, x.load) + Kept(in, y.stock, y.load);
+        // Piece i of x to y, or swapped with piece j of y (j == -1: moved).
+        bool moved = false;
+        for (size_t i = 0; i < x.items.size() && !moved; ++i) {
+          const int64_t wi = in.size[x.items[i]];
+          for (int j = -1; j < static_cast<int>(y.items.size()); ++j) {
+            const int64_t wj = j < 0 ? 0 : in.size[y.items[j]];
+            if (wi == wj || (j < 0 && x.items.size() == 1)) continue;
+            const int64_t lx = x.load - wi + wj, ly = y.load - wj + wi;
+            if (ly > in.cap[y.stock] || lx > in.cap[x.stock]) continue;
+            if (Kept(in, x.stock, lx) + Kept(in, y.stock, ly) <= before) continue;
+            if (j < 0) {
+              y.items.push_back(x.items[i]);
+              x.items.erase(x.items.begin() + static_cast<std::ptrdiff_t>(i));
+            } else {
+              std::swap(x.items[i], y.items[j]);
+            }
+            x.load = lx;
+            y.load = ly;
+            moved = gained = true;
+            break;
+          }
+        }
+      }
+    }
+    if (!gained || Clock::now() >= deadline) return;
+  }
+}
+
 }  // namespace zelvik::cutting::detail

@@ -18,4 +18,9 @@ void RuinAndRecreate(const Instance& in, Packing& best, std::mt19937& rng, Clock
                      const std::stop_token& stop, const std::function<bool(const Packing&)>& done,
                      const std::function<void(const Packing&)>& improved);
 
+// Moves and swaps single pieces between bars of equal cost so that more of the waste
+// gathers in offcuts long enough to keep; nothing else about the plan changes. One pass at
+// least, more until nothing gains or the deadline.
+void GatherOffcuts(const Instance& in, Packing& packing, Clock::time_point deadline);
+
 }  // namespace zelvik::cutting::detail

@@ -184,6 +184,7 @@ CutPlan Optimise(const CutRequest& request, const CutOptions& options) {
     throw CutError(CutErrorKind::NoPlanFound, "no plan within the stock available was found");
   }
 
+  detail::GatherOffcuts(in, *search.best_, search.deadline_);
   CutPlan plan = detail::LayOut(request, in, typeOf, *search.best_);
   plan.optimal = search.Met();
   plan.stopped = !plan.optimal && search.OutOfTime();
