@@ -8,6 +8,7 @@
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
+#include <ctime>
 #include <filesystem>
 #include <random>
 #include <string>
@@ -28,9 +29,26 @@ void RunOne(const std::string& name, const zelvik::cutting::CutRequest& request,
             bool verbose, SetFigures& f) {
   zelvik::cutting::CutOptions options;
   options.timeLimit = std::chrono::milliseconds(static_cast<long>(limit * 1000));
+  double boundDone = 0;  // when the relaxation was done with
+  int lastBars = 0;
+  double foundAt = 0;
+  int foundStage = 0;
+  options.progress = [&](const zelvik::cutting::CutProgress& p) {
+    if (p.bestBars != lastBars) {
+      lastBars = p.bestBars;
+      foundAt = p.elapsedSeconds;
+      foundStage = static_cast<int>(p.stage);
+    }
+    if (p.stage != zelvik::cutting::CutStage::Bound && p.stage != zelvik::cutting::CutStage::FirstFit &&
+        boundDone == 0) {
+      boundDone = p.elapsedSeconds;
+    }
+  };
   const auto start = std::chrono::steady_clock::now();
+  const std::clock_t cpuStart = std::clock();
   const zelvik::cutting::CutPlan plan = zelvik::cutting::Optimise(request, options);
   const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+  const double cpu = static_cast<double>(std::clock() - cpuStart) / CLOCKS_PER_SEC;
   const int bars = plan.totals.bars;
   const int ffd = zelvik::bench::FirstFitDecreasingBars(request);
   ++f.instances;
@@ -42,8 +60,9 @@ void RunOne(const std::string& name, const zelvik::cutting::CutRequest& request,
   f.maxSeconds = std::max(f.maxSeconds, seconds);
   f.sumSeconds += seconds;
   if (verbose) {
-    std::printf("  %-12s bars %4d  bound %4d  known %4d  ffd %4d  %s %6.3f s%s\n", name.c_str(), bars, plan.bound.bars,
-                bestKnown, ffd, plan.optimal ? "optimal" : "       ", seconds, plan.bound.fromLp ? "" : "  (no LP)");
+    std::printf("  %-12s bars %4d  bound %4d  known %4d  ffd %4d  %s %6.3f s (cpu %6.3f s, bound %5.3f s, best %5.3f s in stage %d)%s\n",
+                name.c_str(), bars, plan.bound.bars, bestKnown, ffd, plan.optimal ? "optimal" : "       ", seconds, cpu,
+                boundDone, foundAt, foundStage, plan.bound.fromLp ? "" : "  (no LP)");
   }
 }
 

@@ -59,7 +59,7 @@ void MasterProblem::SetResidual(const std::vector<int>& demand, const std::vecto
 }
 
 LpResult MasterProblem::Solve(Clock::time_point deadline, const std::stop_token& stop,
-                              const std::function<bool(double, double)>& enough) {
+                              const std::function<bool(double, double)>& enough, bool exact, int maxRounds) {
   LpResult result;
   std::vector<int64_t> caps(in_.cap.begin(), in_.cap.end());
   bool anyLimit = false;
@@ -67,7 +67,8 @@ LpResult MasterProblem::Solve(Clock::time_point deadline, const std::stop_token&
     anyLimit = anyLimit || limitRow_[s] >= 0;
     if (limit_[s] <= 0) caps[s] = 0;
   }
-  for (;;) {
+  bool forceExact = false;
+  for (int round = 0;; ++round) {
     const LpStatus status = lp_.Solve();
     if (status != LpStatus::Optimal) {
       result.infeasible = status == LpStatus::Infeasible;
@@ -82,7 +83,47 @@ LpResult MasterProblem::Solve(Clock::time_point deadline, const std::stop_token&
       dualDemand += pi * demand_[i];
       if (demand_[i] > 0 && pi > 1e-12) items.push_back({i, in_.size[i], pi, demand_[i]});
     }
-    const std::vector<KnapResult> best = MaxValue(items, caps);
+    // On long bars first a coarser grid, lengths rounded up: its patterns fit, and only when
+    // it finds none worth adding is the exact table needed for the proof.
+    bool coarse = false;
+    std::vector<KnapResult> best;
+    const int64_t cmax = *std::max_element(caps.begin(), caps.end());
+    for (const int64_t steps : {int64_t{4000}, int64_t{16000}}) {
+      if (forceExact || coarse || static_cast<double>(cmax) * static_cast<double>(items.size()) <= 2e6 ||
+          cmax <= steps) {
+        continue;
+      }
+      const int64_t q = (cmax + steps - 1) / steps;
+      std::vector<KnapItem> rounded = items;
+      for (KnapItem& it : rounded) it.weight = (it.weight + q - 1) / q;
+      std::vector<int64_t> coarseCaps;
+      for (int64_t c : caps) coarseCaps.push_back(c / q);
+      best = MaxValue(rounded, coarseCaps);
+      for (int s = 0; s < in_.stocks() && !coarse; ++s) {
+        const double mu = limitRow_[s] >= 0 ? std::min(0.0, lp_.Dual(limitRow_[s])) : 0.0;
+        if (caps[s] > 0 && in_.cost[s] - mu - best[s].value < -1e-9 * std::max(1.0, in_.cost[s])) coarse = true;
+      }
+    }
+    // What no pattern can exceed; when even that prices nothing out, the table is not needed.
+    std::vector<double> upper(in_.stocks(), 0.0);
+    bool mayPrice = false;
+    for (int s = 0; s < in_.stocks(); ++s) {
+      if (caps[s] == 0) continue;
+      upper[s] = FractionalBound(items, caps[s]);
+      const double mu = limitRow_[s] >= 0 ? std::min(0.0, lp_.Dual(limitRow_[s])) : 0.0;
+      mayPrice = mayPrice || in_.cost[s] - mu - upper[s] < -1e-9 * std::max(1.0, in_.cost[s]);
+    }
+    const bool coarseOnly = !exact && cmax > 4000 && static_cast<double>(cmax) * static_cast<double>(items.size()) > 2e6;
+    if (!coarse && coarseOnly) return result;  // nothing more on the grids a heuristic may use
+    if (!coarse) {
+      if (mayPrice) {
+        best = MaxValue(items, caps);
+      } else {
+        best.assign(in_.stocks(), KnapResult{});
+        for (int s = 0; s < in_.stocks(); ++s) best[s].value = upper[s];
+      }
+    }
+    forceExact = false;
     double minReduced = 0;
     double maxRatio = 0;  // the most any pattern earns per unit of cost, for Farley's bound
     bool ratioValid = !anyLimit;
@@ -92,7 +133,7 @@ LpResult MasterProblem::Solve(Clock::time_point deadline, const std::stop_token&
       const double mu = limitRow_[s] >= 0 ? std::min(0.0, lp_.Dual(limitRow_[s])) : 0.0;
       const double reduced = in_.cost[s] - mu - best[s].value;
       if (in_.cost[s] > 0) {
-        maxRatio = std::max(maxRatio, best[s].value / in_.cost[s]);
+        maxRatio = std::max(maxRatio, (coarse ? upper[s] : best[s].value) / in_.cost[s]);
       } else {
         ratioValid = false;
       }
@@ -107,6 +148,10 @@ LpResult MasterProblem::Solve(Clock::time_point deadline, const std::stop_token&
     }
     bool artificialUsed = false;
     for (int a : artificial_) artificialUsed = artificialUsed || lp_.Value(a) > 1e-7;
+    if (added == 0 && coarse) {
+      forceExact = true;  // the coarse patterns are all known already
+      continue;
+    }
     if (added == 0) {
       result.converged = result.settled = true;
       result.infeasible = artificialUsed;
@@ -120,7 +165,10 @@ LpResult MasterProblem::Solve(Clock::time_point deadline, const std::stop_token&
       result.settled = true;
       return result;
     }
-    if (Clock::now() >= deadline || stop.stop_requested()) return result;
+    if (round + 1 >= maxRounds || Clock::now() >= deadline || stop.stop_requested()) {
+      lp_.Solve();  // the columns just added take part in the solution read next
+      return result;
+    }
   }
 }
 

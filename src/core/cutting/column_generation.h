@@ -5,6 +5,7 @@
 // solved by column generation: new patterns come from an exact knapsack on the duals.
 #include <chrono>
 #include <functional>
+#include <limits>
 #include <map>
 #include <stop_token>
 #include <vector>
@@ -41,8 +42,11 @@ class MasterProblem {
 
   // Generates columns until none prices out, `enough(bound, value)` says the bound cannot
   // improve in what matters, the deadline passes or a stop is requested.
+  // `exact` false: on long bars only the coarse grids price, enough for a heuristic that
+  // needs a good relaxation, not a proof; such a result is never `converged`.
   LpResult Solve(Clock::time_point deadline, const std::stop_token& stop,
-                 const std::function<bool(double, double)>& enough);
+                 const std::function<bool(double, double)>& enough, bool exact = true,
+                 int maxRounds = std::numeric_limits<int>::max());
 
   // Columns with a positive value in the last solution.
   std::vector<std::pair<int, double>> Solution() const;

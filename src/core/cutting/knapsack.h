@@ -23,6 +23,10 @@ struct KnapResult {
 // For each capacity, the most valuable choice within it. One table serves all capacities.
 std::vector<KnapResult> MaxValue(const std::vector<KnapItem>& items, const std::vector<int64_t>& capacities);
 
+// The most the items could earn within the capacity if they could be cut in fractions: an
+// upper bound on MaxValue, cheap enough to ask before it.
+double FractionalBound(const std::vector<KnapItem>& items, int64_t capacity);
+
 // The choice with the greatest total weight within the capacity (values ignored). Items are
 // tried in the order given, so that a different order can give a different choice of equal
 // weight.

@@ -61,7 +61,8 @@ std::optional<Packing> Dive(const Instance& in, MasterProblem& master, Clock::ti
       break;
     }
     master.SetResidual(demand, limit);
-    const LpResult lp = master.Solve(deadline, stop, enough);
+    // A dive needs a good relaxation of what is left, not its optimum.
+    const LpResult lp = master.Solve(deadline, stop, enough, false, 12);
     if (lp.infeasible) break;
     if (fixedCost + RoundUpCost(in, lp.bound) >= cutoff - kCostEps * std::max(1.0, cutoff)) break;
     auto x = master.Solution();
@@ -82,7 +83,12 @@ std::optional<Packing> Dive(const Instance& in, MasterProblem& master, Clock::ti
       take(master.column(x[k].first), 1);
     } else {
       for (const auto& [j, v] : x) take(master.column(j), static_cast<int>(std::floor(v + 1e-6)));
-      // Nothing whole: round up the pattern nearest to a whole bar.
+      // Nothing whole: round up the patterns near a whole bar, or else the nearest one.
+      if (packing.size() == before) {
+        for (const auto& [j, v] : x) {
+          if (v >= 0.5) take(master.column(j), 1);
+        }
+      }
       if (packing.size() == before) take(master.column(x.front().first), 1);
     }
     if (packing.size() == before) {

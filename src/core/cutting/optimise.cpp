@@ -114,7 +114,11 @@ CutPlan Optimise(const CutRequest& request, const CutOptions& options) {
 
   search.Stage(CutStage::FirstFit);
   search.Offer(detail::FirstFitDecreasing(in));
-  if (!search.Met()) search.Offer(detail::SequentialFill(in, in.demand, in.limit, nullptr));
+  std::optional<Packing> filled;
+  if (!search.Met()) {
+    filled = detail::SequentialFill(in, in.demand, in.limit, nullptr);
+    search.Offer(filled);
+  }
 
   bool fromLp = false;
   std::mt19937 rng(12345);
@@ -129,20 +133,31 @@ CutPlan Optimise(const CutRequest& request, const CutOptions& options) {
     search.Stage(CutStage::Bound);
     master.emplace(in);
     if (search.best_) master->AddPacking(*search.best_);
+    if (filled) master->AddPacking(*filled);
     AddSingleTypeColumns(in, *master);
-    const detail::LpResult lp = master->Solve(search.deadline_, options.stop, enough);
-    if (lp.converged && lp.infeasible) {
-      throw CutError(CutErrorKind::NotEnoughStock, "the stock available is not enough for the pieces");
-    }
-    search.RaiseBound(lp.bound);
-    fromLp = lp.settled;
-    if (!search.Met() && !search.OutOfTime()) {
+    // The relaxation may take most of the time on long bars with many lengths: a plan read off
+    // the unfinished relaxation comes first, the proof after it.
+    const auto share = search.start_ + options.timeLimit * 3 / 5;
+    detail::LpResult lp = master->Solve(share, options.stop, enough);
+    const auto settle = [&](const detail::LpResult& r) {
+      if (r.converged && r.infeasible) {
+        throw CutError(CutErrorKind::NotEnoughStock, "the stock available is not enough for the pieces");
+      }
+      search.RaiseBound(r.bound);
+      fromLp = r.settled;
+    };
+    settle(lp);
+    if (!search.Met() && !options.stop.stop_requested()) {
       search.Stage(CutStage::Rounding);
       search.Offer(detail::RoundDown(in, *master));
     }
     if (!search.Met() && !search.OutOfTime()) {
       search.Stage(CutStage::Diving);
       search.Offer(detail::Dive(in, *master, search.deadline_, options.stop, enough, nullptr, cutoff()));
+    }
+    if (!fromLp && !search.Met() && !search.OutOfTime()) {
+      search.Stage(CutStage::Bound);
+      settle(master->Solve(search.deadline_, options.stop, enough));
     }
   }
   // Short spells of ruin and recreate between dives that draw their patterns at random.
