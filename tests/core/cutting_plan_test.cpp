@@ -101,6 +101,8 @@ TEST(CuttingPlan, StockChoice) {
       {"cheaper long bar", Request({{5500, 2, ""}}, {S(6000, {}, 100), S(12000, {}, 150)}, 3), {{12000, 1}}, 150},
       {"count limit", Request({{5000, 3, ""}}, {S(6000, 1), S(12000)}, 0), {{6000, 1}, {12000, 1}}, std::nullopt},
       {"none on hand", Request({{2000, 3, ""}}, {S(6000, 0), S(9000)}, 0), {{9000, 1}}, std::nullopt},
+      {"priced and counted", Request({{5500, 3, ""}}, {S(6000, 2, 100), S(12000, {}, 150)}, 3), {{6000, 1}, {12000, 1}},
+       250},
   };
   for (const Case& c : cases) {
     const CutPlan plan = Optimise(c.request);
@@ -110,6 +112,15 @@ TEST(CuttingPlan, StockChoice) {
     EXPECT_EQ(plan.totals.cost, c.cost) << c.name;
     EXPECT_TRUE(plan.optimal) << c.name;
   }
+}
+
+// Two pieces of 40 to a bar: the relaxation proves three bars where L2 says two.
+TEST(CuttingPlan, RelaxationBeatsTheSimpleBounds) {
+  const CutPlan plan = Optimise(Request({{40, 5, ""}}, {S(100)}, 0));
+  EXPECT_EQ(plan.totals.bars, 3);
+  EXPECT_EQ(plan.bound.bars, 3);
+  EXPECT_TRUE(plan.bound.fromLp);
+  EXPECT_TRUE(plan.optimal);
 }
 
 TEST(CuttingPlan, WeightOfTheStockBought) {
@@ -138,6 +149,7 @@ TEST(CuttingPlan, Errors) {
       {"hundredths", Request({{100.25, 1, ""}}, {S(6000)}, 3), CutErrorKind::BadNumber},
       {"no quantity", Request({{100, 0, ""}}, {S(6000)}, 3), CutErrorKind::BadNumber},
       {"negative count", Request({{100, 1, ""}}, {S(6000, -1)}, 3), CutErrorKind::BadNumber},
+      {"over 100 m", Request({{100, 1, ""}}, {S(100000.1)}, 3), CutErrorKind::BadNumber},
       {"not enough bars", Request({{4000, 3, ""}}, {S(6000, 2)}, 3), CutErrorKind::NotEnoughStock},
       {"not enough in all", Request({{5000, 3, ""}}, {S(6000, 1), S(9000, 1)}, 3), CutErrorKind::NotEnoughStock},
   };
@@ -272,6 +284,27 @@ TEST(CuttingPlan, StopRequestReturnsAValidPlan) {
   EXPECT_EQ(plan.stopped, !plan.optimal);
   ASSERT_FALSE(stages.empty());
   EXPECT_EQ(stages.back(), CutStage::Done);
+}
+
+TEST(CuttingPlan, ProgressReports) {
+  std::vector<CutProgress> reports;
+  CutOptions options;
+  options.progress = [&](const CutProgress& p) { reports.push_back(p); };
+  const CutPlan plan = Optimise(Request({{60, 3, ""}, {45, 3, ""}}, {S(100)}, 0), options);
+  ASSERT_FALSE(reports.empty());
+  int bars = 0;
+  for (const CutProgress& p : reports) {
+    EXPECT_GE(p.fraction, 0);
+    EXPECT_LE(p.fraction, 1);
+    if (bars > 0) {
+      EXPECT_LE(p.bestBars, bars);  // the best plan never gets worse
+    }
+    if (p.bestBars > 0) bars = p.bestBars;
+  }
+  EXPECT_EQ(reports.back().stage, CutStage::Done);
+  EXPECT_EQ(reports.back().fraction, 1);
+  EXPECT_EQ(reports.back().bestBars, plan.totals.bars);
+  EXPECT_EQ(reports.back().boundCost, 500);
 }
 
 }  // namespace

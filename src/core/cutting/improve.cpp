@@ -21,16 +21,16 @@ double Spread(const Instance& in, const Packing& packing) {
 
 }  // namespace
 
-void RuinAndRecreate(const Instance& in, Packing& best, std::mt19937& rng, Clock::time_point deadline,
-                     const std::stop_token& stop, const std::function<bool(const Packing&)>& done,
+void RuinAndRecreate(const Instance& in, const Packing& start, std::mt19937& rng, Clock::time_point deadline,
+                     const std::stop_token& stop, const std::function<bool()>& done,
                      const std::function<void(const Packing&)>& improved) {
-  Packing current = best;
+  Packing current = start;
   Score currentScore = Evaluate(in, current);
   double currentSpread = Spread(in, current);
   Score bestScore = currentScore;
   for (long iter = 0;; ++iter) {
     if ((iter & 15) == 0 && (Clock::now() >= deadline || stop.stop_requested())) return;
-    if (done(best)) return;
+    if (done()) return;
     const size_t n = current.size();
     if (n < 2) return;
     // The emptiest bars (relative to their length) and a few others at random.
@@ -68,9 +68,8 @@ void RuinAndRecreate(const Instance& in, Packing& best, std::mt19937& rng, Clock
       currentScore = score;
       currentSpread = spread;
       if (currentScore.BetterThan(bestScore)) {
-        best = current;
         bestScore = currentScore;
-        improved(best);
+        improved(current);
       }
     }
   }

@@ -12,10 +12,10 @@
 
 namespace zelvik::cutting::detail {
 
-// Improves `best` in place until `done()` says so, the deadline passes or a stop is
-// requested; `improved` hears of every better plan.
-void RuinAndRecreate(const Instance& in, Packing& best, std::mt19937& rng, Clock::time_point deadline,
-                     const std::stop_token& stop, const std::function<bool(const Packing&)>& done,
+// Starts from `start` and searches until `done()` says so, the deadline passes or a stop is
+// requested; `improved` hears of every plan better than all before it.
+void RuinAndRecreate(const Instance& in, const Packing& start, std::mt19937& rng, Clock::time_point deadline,
+                     const std::stop_token& stop, const std::function<bool()>& done,
                      const std::function<void(const Packing&)>& improved);
 
 // Moves and swaps single pieces between bars of equal cost so that more of the waste

@@ -10,7 +10,7 @@
 namespace zelvik::cutting::detail {
 namespace {
 
-constexpr double kMaxLengthMm = 1e6;
+constexpr double kMaxLengthMm = 1e5;  // 100 m: keeps the knapsack tables within a few megabytes
 constexpr long long kMaxPieces = 100000;
 
 std::string Mm(double v) {
@@ -25,7 +25,7 @@ std::string Mm(double v) {
 int64_t Tenths(double mm, const std::string& what, bool allowZero, int index) {
   if (!std::isfinite(mm) || mm < 0 || (!allowZero && mm == 0) || mm > kMaxLengthMm) {
     throw CutError(CutErrorKind::BadNumber, what + " must be " + (allowZero ? "0 or more" : "more than 0") +
-                                                " and at most 1000000 mm, not " + Mm(mm),
+                                                " and at most 100000 mm, not " + Mm(mm),
                    index);
   }
   const double scaled = mm * 10;

@@ -94,6 +94,9 @@ std::optional<KnapResult> BranchAndBound(const std::vector<KnapItem>& items, int
 std::vector<KnapResult> MaxValue(const std::vector<KnapItem>& items, const std::vector<int64_t>& capacities) {
   const int64_t cmax = capacities.empty() ? 0 : *std::max_element(capacities.begin(), capacities.end());
   const std::vector<Part> parts = Split(items, cmax, true);
+  if (parts.empty()) {
+    return std::vector<KnapResult>(capacities.size(), KnapResult{0, 0, std::vector<int>(items.size(), 0)});
+  }
   if (static_cast<double>(cmax) * static_cast<double>(parts.size()) > 4e6) {
     std::vector<KnapResult> results;
     for (int64_t capacity : capacities) {

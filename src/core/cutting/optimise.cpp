@@ -21,58 +21,53 @@ using detail::Instance;
 using detail::Packing;
 
 // One run: the best plan so far, the best bound so far, and the clock.
-class Search {
- public:
-  Search(const Instance& in, const CutOptions& options)
-      : in_(in), options_(options), start_(Clock::now()), deadline_(start_ + options.timeLimit) {}
+struct Search {
+  Search(const Instance& instance, const CutOptions& opts)
+      : in(instance), options(opts), start(Clock::now()), deadline(start + opts.timeLimit) {}
 
+  // Keeps the packing when it is valid and better than the best so far.
   void Offer(const std::optional<Packing>& packing) {
-    if (!packing || !detail::IsValid(in_, *packing)) return;
-    const detail::Score score = detail::Evaluate(in_, *packing);
-    if (!best_ || score.BetterThan(bestScore_)) {
-      best_ = *packing;
-      bestScore_ = score;
+    if (!packing || !detail::IsValid(in, *packing)) return;
+    const detail::Score score = detail::Evaluate(in, *packing);
+    if (!best || score.BetterThan(bestScore)) {
+      best = *packing;
+      bestScore = score;
       Report();
     }
   }
 
-  void RaiseBound(double cost) {
-    const double rounded = detail::RoundUpCost(in_, cost);
-    if (rounded > bound_) bound_ = rounded;
-  }
+  void RaiseBound(double cost) { bound = std::max(bound, detail::RoundUpCost(in, cost)); }
 
-  bool Met() const {
-    return best_ && bestScore_.cost <= bound_ + detail::kCostEps * std::max(1.0, bound_);
-  }
-  bool OutOfTime() const { return Clock::now() >= deadline_ || options_.stop.stop_requested(); }
+  bool Met() const { return best && bestScore.cost <= bound + detail::kCostEps * std::max(1.0, bound); }
+  bool OutOfTime() const { return Clock::now() >= deadline || options.stop.stop_requested(); }
 
-  void Stage(CutStage stage) {
-    stage_ = stage;
+  void Stage(CutStage next) {
+    stage = next;
     Report();
   }
 
   void Report() const {
-    if (!options_.progress) return;
+    if (!options.progress) return;
     CutProgress p;
-    p.stage = stage_;
+    p.stage = stage;
     p.elapsedSeconds = Elapsed();
-    const double limit = std::chrono::duration<double>(options_.timeLimit).count();
-    p.fraction = stage_ == CutStage::Done ? 1.0 : std::clamp(limit > 0 ? p.elapsedSeconds / limit : 1.0, 0.0, 1.0);
-    p.bestBars = best_ ? bestScore_.bars : 0;
-    p.bestCost = best_ ? bestScore_.cost : 0;
-    p.boundCost = bound_;
-    options_.progress(p);
+    const double limit = std::chrono::duration<double>(options.timeLimit).count();
+    p.fraction = stage == CutStage::Done ? 1.0 : std::clamp(limit > 0 ? p.elapsedSeconds / limit : 1.0, 0.0, 1.0);
+    p.bestBars = best ? bestScore.bars : 0;
+    p.bestCost = best ? bestScore.cost : 0;
+    p.boundCost = bound;
+    options.progress(p);
   }
 
-  double Elapsed() const { return std::chrono::duration<double>(Clock::now() - start_).count(); }
+  double Elapsed() const { return std::chrono::duration<double>(Clock::now() - start).count(); }
 
-  const Instance& in_;
-  const CutOptions& options_;
-  Clock::time_point start_, deadline_;
-  CutStage stage_ = CutStage::Start;
-  std::optional<Packing> best_;
-  detail::Score bestScore_;
-  double bound_ = 0;
+  const Instance& in;
+  const CutOptions& options;
+  Clock::time_point start, deadline;
+  CutStage stage = CutStage::Start;
+  std::optional<Packing> best;
+  detail::Score bestScore;
+  double bound = 0;
 };
 
 // Patterns of one item type each, so that the first master is never short of columns.
@@ -126,18 +121,18 @@ CutPlan Optimise(const CutRequest& request, const CutOptions& options) {
   const auto enough = [&](double bound, double value) {
     const double lb = detail::RoundUpCost(in, bound);
     return lb >= detail::RoundUpCost(in, value) - detail::kCostEps * std::max(1.0, lb) ||
-           (search.best_ && lb >= search.bestScore_.cost - detail::kCostEps * std::max(1.0, lb));
+           (search.best && lb >= search.bestScore.cost - detail::kCostEps * std::max(1.0, lb));
   };
-  const auto cutoff = [&] { return search.best_ ? search.bestScore_.cost : std::numeric_limits<double>::infinity(); };
+  const auto cutoff = [&] { return search.best ? search.bestScore.cost : std::numeric_limits<double>::infinity(); };
   if (!search.Met() && !search.OutOfTime()) {
     search.Stage(CutStage::Bound);
     master.emplace(in);
-    if (search.best_) master->AddPacking(*search.best_);
+    if (search.best) master->AddPacking(*search.best);
     if (filled) master->AddPacking(*filled);
     AddSingleTypeColumns(in, *master);
     // The relaxation may take most of the time on long bars with many lengths: a plan read off
     // the unfinished relaxation comes first, the proof after it.
-    const auto share = search.start_ + options.timeLimit * 3 / 5;
+    const auto share = search.start + options.timeLimit * 3 / 5;
     detail::LpResult lp = master->Solve(share, options.stop, enough);
     const auto settle = [&](const detail::LpResult& r) {
       if (r.converged && r.infeasible) {
@@ -153,64 +148,59 @@ CutPlan Optimise(const CutRequest& request, const CutOptions& options) {
     }
     if (!search.Met() && !search.OutOfTime()) {
       search.Stage(CutStage::Diving);
-      search.Offer(detail::Dive(in, *master, search.deadline_, options.stop, enough, nullptr, cutoff()));
+      search.Offer(detail::Dive(in, *master, search.deadline, options.stop, enough, nullptr, cutoff()));
     }
     if (!fromLp && !search.Met() && !search.OutOfTime()) {
       search.Stage(CutStage::Bound);
-      settle(master->Solve(search.deadline_, options.stop, enough));
+      settle(master->Solve(search.deadline, options.stop, enough));
     }
   }
   // Short spells of ruin and recreate between dives that draw their patterns at random.
-  while (search.best_ && !search.Met() && !search.OutOfTime()) {
+  while (search.best && !search.Met() && !search.OutOfTime()) {
     search.Stage(CutStage::Improving);
-    const auto spell = std::min(search.deadline_, Clock::now() + std::chrono::milliseconds(150));
+    const auto spell = std::min(search.deadline, Clock::now() + std::chrono::milliseconds(150));
     detail::RuinAndRecreate(
-        in, *search.best_, rng, spell, options.stop, [&](const Packing&) { return search.Met(); },
-        [&](const Packing& p) {
-          search.bestScore_ = detail::Evaluate(in, p);
-          search.Report();
-        });
+        in, *search.best, rng, spell, options.stop, [&] { return search.Met(); },
+        [&](const Packing& p) { search.Offer(p); });
     if (master && !search.Met() && !search.OutOfTime()) {
-      search.Offer(detail::Dive(in, *master, search.deadline_, options.stop, enough, &rng, cutoff()));
+      search.Offer(detail::Dive(in, *master, search.deadline, options.stop, enough, &rng, cutoff()));
     }
   }
   // The least stock found, a little more time for fewer bars of it.
   int barsBound = detail::BarsBound(in);
   if (in.stocks() == 1 && in.cost[0] > 0) {
-    barsBound = std::max(barsBound, static_cast<int>(std::llround(search.bound_ / in.cost[0])));
+    barsBound = std::max(barsBound, static_cast<int>(std::llround(search.bound / in.cost[0])));
   }
-  if (search.best_ && search.Met() && search.bestScore_.bars > barsBound && !search.OutOfTime()) {
-    Packing merged = *search.best_;
+  if (search.best && search.Met() && search.bestScore.bars > barsBound && !search.OutOfTime()) {
+    Packing merged = *search.best;
     detail::MergeBars(in, merged);
     search.Offer(merged);
-    const auto spell = std::min(search.deadline_, Clock::now() + options.timeLimit / 4);
+    const auto spell = std::min(search.deadline, Clock::now() + options.timeLimit / 4);
     detail::RuinAndRecreate(
-        in, *search.best_, rng, spell, options.stop,
-        [&](const Packing&) { return search.bestScore_.bars <= barsBound; },
-        [&](const Packing& p) {
-          search.bestScore_ = detail::Evaluate(in, p);
-          search.Report();
-        });
+        in, *search.best, rng, spell, options.stop, [&] { return search.bestScore.bars <= barsBound; },
+        [&](const Packing& p) { search.Offer(p); });
   }
-  if (!search.best_) {
+  if (!search.best) {
     if (search.OutOfTime()) {
       throw CutError(CutErrorKind::NoPlanFound, "no plan within the stock available was found in the time given");
     }
     throw CutError(CutErrorKind::NoPlanFound, "no plan within the stock available was found");
   }
 
-  detail::GatherOffcuts(in, *search.best_, search.deadline_);
-  CutPlan plan = detail::LayOut(request, in, typeOf, *search.best_);
+  Packing gathered = *search.best;
+  detail::GatherOffcuts(in, gathered, search.deadline);
+  search.Offer(gathered);
+  CutPlan plan = detail::LayOut(request, in, typeOf, *search.best);
   plan.optimal = search.Met();
   plan.stopped = !plan.optimal && search.OutOfTime();
   CutBound& bound = plan.bound;
   bound.fromLp = fromLp;
   bound.bars = barsBound;
   if (in.priced) {
-    bound.cost = search.bound_;
+    bound.cost = search.bound;
     bound.stockMm = StockBound(in, request);
   } else {
-    bound.stockMm = search.bound_;
+    bound.stockMm = search.bound;
   }
   // A bound from a single stock length says as much in bars as in length.
   if (in.stocks() == 1) bound.stockMm = std::max(bound.stockMm, bound.bars * request.stocks[0].length);
