@@ -58,6 +58,64 @@ void MasterProblem::SetResidual(const std::vector<int>& demand, const std::vecto
   }
 }
 
+MasterProblem::Pricing MasterProblem::Price(const std::vector<KnapItem>& items, const std::vector<int64_t>& caps,
+                                            const std::vector<double>& mu, bool allowExact, bool skipCoarse) const {
+  Pricing pr;
+  pr.upper.assign(in_.stocks(), 0.0);
+  const auto pricesOut = [&](int s, double value) {
+    return caps[s] > 0 && in_.cost[s] - mu[s] - value < -1e-9 * std::max(1.0, in_.cost[s]);
+  };
+  const auto anyPrices = [&](const std::vector<double>& values) {
+    for (int s = 0; s < in_.stocks(); ++s) {
+      if (pricesOut(s, values[s])) return true;
+    }
+    return false;
+  };
+  for (int s = 0; s < in_.stocks(); ++s) pr.upper[s] = caps[s] > 0 ? FractionalBound(items, caps[s]) : 0.0;
+  if (!anyPrices(pr.upper)) return pr;  // proven: nothing prices out
+
+  // Long bars with many lengths make the exact table slow. On a coarser grid, lengths rounded
+  // up give patterns that fit; rounded down they bound what any pattern earns.
+  const int64_t cmax = *std::max_element(caps.begin(), caps.end());
+  const bool big = cmax > 4000 && static_cast<double>(cmax) * static_cast<double>(items.size()) > 2e6;
+  for (const int64_t steps : {int64_t{4000}, int64_t{16000}}) {
+    if (!big || cmax <= steps) continue;
+    const int64_t q = (cmax + steps - 1) / steps;
+    std::vector<int64_t> coarseCaps;
+    for (int64_t c : caps) coarseCaps.push_back(c / q);
+    if (!skipCoarse) {
+      std::vector<KnapItem> up = items;
+      for (KnapItem& it : up) it.weight = (it.weight + q - 1) / q;
+      pr.patterns = MaxValue(up, coarseCaps);
+      for (int s = 0; s < in_.stocks(); ++s) {
+        if (pricesOut(s, pr.patterns[s].value)) return pr;
+      }
+    }
+    std::vector<KnapItem> down;
+    double free = 0;  // items shorter than a step cost nothing on this grid
+    for (const KnapItem& it : items) {
+      if (it.weight / q == 0) {
+        free += it.value * it.bound;
+      } else {
+        down.push_back(it);
+        down.back().weight = it.weight / q;
+      }
+    }
+    const std::vector<KnapResult> relaxed = MaxValue(down, coarseCaps);
+    for (int s = 0; s < in_.stocks(); ++s) pr.upper[s] = std::min(pr.upper[s], relaxed[s].value + free);
+    pr.patterns.clear();
+    if (!anyPrices(pr.upper)) return pr;
+  }
+  if (big && !allowExact) {
+    pr.undecided = true;
+    return pr;
+  }
+  pr.patterns = MaxValue(items, caps);
+  pr.fromExact = true;
+  for (int s = 0; s < in_.stocks(); ++s) pr.upper[s] = pr.patterns[s].value;
+  return pr;
+}
+
 LpResult MasterProblem::Solve(Clock::time_point deadline, const std::stop_token& stop,
                               const std::function<bool(double, double)>& enough, bool exact, int maxRounds) {
   LpResult result;
@@ -67,7 +125,7 @@ LpResult MasterProblem::Solve(Clock::time_point deadline, const std::stop_token&
     anyLimit = anyLimit || limitRow_[s] >= 0;
     if (limit_[s] <= 0) caps[s] = 0;
   }
-  bool forceExact = false;
+  bool skipCoarse = false;
   for (int round = 0;; ++round) {
     const LpStatus status = lp_.Solve();
     if (status != LpStatus::Optimal) {
@@ -83,73 +141,37 @@ LpResult MasterProblem::Solve(Clock::time_point deadline, const std::stop_token&
       dualDemand += pi * demand_[i];
       if (demand_[i] > 0 && pi > 1e-12) items.push_back({i, in_.size[i], pi, demand_[i]});
     }
-    // On long bars first a coarser grid, lengths rounded up: its patterns fit, and only when
-    // it finds none worth adding is the exact table needed for the proof.
-    bool coarse = false;
-    std::vector<KnapResult> best;
-    const int64_t cmax = *std::max_element(caps.begin(), caps.end());
-    for (const int64_t steps : {int64_t{4000}, int64_t{16000}}) {
-      if (forceExact || coarse || static_cast<double>(cmax) * static_cast<double>(items.size()) <= 2e6 ||
-          cmax <= steps) {
-        continue;
-      }
-      const int64_t q = (cmax + steps - 1) / steps;
-      std::vector<KnapItem> rounded = items;
-      for (KnapItem& it : rounded) it.weight = (it.weight + q - 1) / q;
-      std::vector<int64_t> coarseCaps;
-      for (int64_t c : caps) coarseCaps.push_back(c / q);
-      best = MaxValue(rounded, coarseCaps);
-      for (int s = 0; s < in_.stocks() && !coarse; ++s) {
-        const double mu = limitRow_[s] >= 0 ? std::min(0.0, lp_.Dual(limitRow_[s])) : 0.0;
-        if (caps[s] > 0 && in_.cost[s] - mu - best[s].value < -1e-9 * std::max(1.0, in_.cost[s])) coarse = true;
-      }
-    }
-    // What no pattern can exceed; when even that prices nothing out, the table is not needed.
-    std::vector<double> upper(in_.stocks(), 0.0);
-    bool mayPrice = false;
+    std::vector<double> mu(in_.stocks(), 0.0);
     for (int s = 0; s < in_.stocks(); ++s) {
-      if (caps[s] == 0) continue;
-      upper[s] = FractionalBound(items, caps[s]);
-      const double mu = limitRow_[s] >= 0 ? std::min(0.0, lp_.Dual(limitRow_[s])) : 0.0;
-      mayPrice = mayPrice || in_.cost[s] - mu - upper[s] < -1e-9 * std::max(1.0, in_.cost[s]);
+      if (limitRow_[s] >= 0) mu[s] = std::min(0.0, lp_.Dual(limitRow_[s]));
     }
-    const bool coarseOnly = !exact && cmax > 4000 && static_cast<double>(cmax) * static_cast<double>(items.size()) > 2e6;
-    if (!coarse && coarseOnly) return result;  // nothing more on the grids a heuristic may use
-    if (!coarse) {
-      if (mayPrice) {
-        best = MaxValue(items, caps);
-      } else {
-        best.assign(in_.stocks(), KnapResult{});
-        for (int s = 0; s < in_.stocks(); ++s) best[s].value = upper[s];
-      }
-    }
-    forceExact = false;
-    double minReduced = 0;
+    const Pricing pr = Price(items, caps, mu, exact, skipCoarse);
+    skipCoarse = false;
+    if (pr.undecided) return result;  // nothing more on the grids a heuristic may use
+
     double maxRatio = 0;  // the most any pattern earns per unit of cost, for Farley's bound
     bool ratioValid = !anyLimit;
     int added = 0;
     for (int s = 0; s < in_.stocks(); ++s) {
       if (caps[s] == 0) continue;
-      const double mu = limitRow_[s] >= 0 ? std::min(0.0, lp_.Dual(limitRow_[s])) : 0.0;
-      const double reduced = in_.cost[s] - mu - best[s].value;
       if (in_.cost[s] > 0) {
-        maxRatio = std::max(maxRatio, (coarse ? upper[s] : best[s].value) / in_.cost[s]);
+        maxRatio = std::max(maxRatio, pr.upper[s] / in_.cost[s]);
       } else {
         ratioValid = false;
       }
-      if (reduced < -1e-9 * std::max(1.0, in_.cost[s])) {
-        Column c{s, std::vector<int>(in_.types(), 0)};
-        for (size_t k = 0; k < items.size(); ++k) c.count[items[k].type] = best[s].count[k];
-        const size_t before = columns_.size();
-        AddColumn(c);
-        added += columns_.size() > before;
-        minReduced = std::min(minReduced, reduced);
+      if (pr.patterns.empty() || in_.cost[s] - mu[s] - pr.patterns[s].value >= -1e-9 * std::max(1.0, in_.cost[s])) {
+        continue;
       }
+      Column c{s, std::vector<int>(in_.types(), 0)};
+      for (size_t k = 0; k < items.size(); ++k) c.count[items[k].type] = pr.patterns[s].count[k];
+      const size_t before = columns_.size();
+      AddColumn(c);
+      added += columns_.size() > before;
     }
     bool artificialUsed = false;
     for (int a : artificial_) artificialUsed = artificialUsed || lp_.Value(a) > 1e-7;
-    if (added == 0 && coarse) {
-      forceExact = true;  // the coarse patterns are all known already
+    if (added == 0 && !pr.patterns.empty() && !pr.exact()) {
+      skipCoarse = true;  // the coarse patterns are all known already
       continue;
     }
     if (added == 0) {

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "cutting/instance.h"
+#include "cutting/knapsack.h"
 #include "cutting/lp_solver.h"
 
 namespace zelvik::cutting::detail {
@@ -53,6 +54,17 @@ class MasterProblem {
   const Column& column(int j) const { return columns_[j]; }
 
  private:
+  // New patterns per stock (empty when none is needed) and what no pattern can earn more than.
+  struct Pricing {
+    std::vector<KnapResult> patterns;
+    std::vector<double> upper;
+    bool fromExact = false;  // the patterns are the exact optimum
+    bool undecided = false;  // the coarse grids found nothing and could not rule anything out
+    bool exact() const { return fromExact; }
+  };
+  Pricing Price(const std::vector<KnapItem>& items, const std::vector<int64_t>& caps, const std::vector<double>& mu,
+                bool allowExact, bool skipCoarse) const;
+
   const Instance& in_;
   LpModel lp_;
   std::vector<int> demand_, limit_;

@@ -168,34 +168,40 @@ KnapResult BestFill(const std::vector<KnapItem>& items, int64_t capacity) {
   const size_t words = static_cast<size_t>(capacity) / 64 + 1;
   const int tailBits = static_cast<int>(capacity % 64) + 1;
   const uint64_t tailMask = tailBits == 64 ? ~0ULL : ((1ULL << tailBits) - 1);
-  // reach[j]: the sums the first j parts can make.
-  std::vector<std::vector<uint64_t>> reach(1, std::vector<uint64_t>(words, 0));
-  reach[0][0] = 1;
-  auto has = [&](const std::vector<uint64_t>& b, int64_t c) { return (b[c / 64] >> (c % 64)) & 1ULL; };
-  for (const Part& p : parts) {
-    const std::vector<uint64_t>& src = reach.back();
-    std::vector<uint64_t> dst = src;
-    const size_t ws = static_cast<size_t>(p.weight / 64);
-    const int bs = static_cast<int>(p.weight % 64);
-    for (size_t w = words; w-- > ws;) {
-      uint64_t v = src[w - ws] << bs;
-      if (bs && w - ws > 0) v |= src[w - ws - 1] >> (64 - bs);
-      dst[w] |= v;
+  // The sums reachable so far, and for each the part that reached it first: the sum less
+  // that part's weight was reachable before it, so following the parts back rebuilds it.
+  std::vector<uint64_t> reach(words, 0), next(words, 0);
+  std::vector<int> firstPart(static_cast<size_t>(capacity) + 1, -1);
+  reach[0] = 1;
+  auto has = [&](int64_t c) { return (reach[c / 64] >> (c % 64)) & 1ULL; };
+  for (size_t j = 0; j < parts.size() && !has(capacity); ++j) {
+    const size_t ws = static_cast<size_t>(parts[j].weight / 64);
+    const int bs = static_cast<int>(parts[j].weight % 64);
+    for (size_t w = 0; w < words; ++w) {
+      uint64_t v = 0;
+      if (w >= ws) {
+        v = reach[w - ws] << bs;
+        if (bs && w - ws > 0) v |= reach[w - ws - 1] >> (64 - bs);
+      }
+      next[w] = v;
     }
-    dst[words - 1] &= tailMask;
-    reach.push_back(std::move(dst));
-    if (has(reach.back(), capacity)) break;  // a perfect fill cannot be beaten
+    next[words - 1] &= tailMask;
+    for (size_t w = 0; w < words; ++w) {
+      uint64_t fresh = next[w] & ~reach[w];
+      reach[w] |= fresh;
+      while (fresh) {
+        firstPart[w * 64 + static_cast<size_t>(__builtin_ctzll(fresh))] = static_cast<int>(j);
+        fresh &= fresh - 1;
+      }
+    }
   }
   int64_t c = capacity;
-  const std::vector<uint64_t>& last = reach.back();
-  while (c > 0 && !has(last, c)) --c;
+  while (c > 0 && !has(c)) --c;
   r.weight = c;
-  for (size_t j = reach.size() - 1; j > 0 && c > 0; --j) {
-    if (!has(reach[j - 1], c)) {
-      const Part& p = parts[j - 1];
-      r.count[p.item] += p.copies;
-      c -= p.weight;
-    }
+  while (c > 0) {
+    const Part& p = parts[firstPart[c]];
+    r.count[p.item] += p.copies;
+    c -= p.weight;
   }
   for (size_t i = 0; i < items.size(); ++i) r.value += r.count[i] * items[i].value;
   return r;

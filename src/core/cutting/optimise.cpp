@@ -175,7 +175,7 @@ CutPlan Optimise(const CutRequest& request, const CutOptions& options) {
     Packing merged = *search.best;
     detail::MergeBars(in, merged);
     search.Offer(merged);
-    const auto spell = std::min(search.deadline, Clock::now() + options.timeLimit / 4);
+    const auto spell = std::min(search.deadline, Clock::now() + options.timeLimit / 10);
     detail::RuinAndRecreate(
         in, *search.best, rng, spell, options.stop, [&] { return search.bestScore.bars <= barsBound; },
         [&](const Packing& p) { search.Offer(p); });
