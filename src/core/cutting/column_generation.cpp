@@ -170,7 +170,7 @@ LpResult MasterProblem::Solve(Clock::time_point deadline, const std::stop_token&
     }
     bool artificialUsed = false;
     for (int a : artificial_) artificialUsed = artificialUsed || lp_.Value(a) > 1e-7;
-    if (added == 0 && !pr.patterns.empty() && !pr.exact()) {
+    if (added == 0 && !pr.patterns.empty() && !pr.fromExact) {
       skipCoarse = true;  // the coarse patterns are all known already
       continue;
     }

@@ -16,8 +16,6 @@
 
 namespace zelvik::cutting::detail {
 
-using Clock = std::chrono::steady_clock;
-
 struct Column {
   int stock = 0;
   std::vector<int> count;  // per item type
@@ -60,7 +58,6 @@ class MasterProblem {
     std::vector<double> upper;
     bool fromExact = false;  // the patterns are the exact optimum
     bool undecided = false;  // the coarse grids found nothing and could not rule anything out
-    bool exact() const { return fromExact; }
   };
   Pricing Price(const std::vector<KnapItem>& items, const std::vector<int64_t>& caps, const std::vector<double>& mu,
                 bool allowExact, bool skipCoarse) const;

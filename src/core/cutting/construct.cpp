@@ -73,12 +73,14 @@ std::optional<Packing> FirstFitDecreasing(const Instance& in) {
   std::vector<int> left = in.limit;
   Packing packing;
   for (int t = 0; t < in.types(); ++t) {  // types are largest first
+    size_t from = 0;  // bars before the last one a piece of this length went to have no room for another
     for (int q = 0; q < in.demand[t]; ++q) {
       const int64_t w = in.size[t];
       Bin* home = nullptr;
-      for (Bin& b : packing) {
-        if (b.load + w <= in.cap[b.stock]) {
-          home = &b;
+      for (size_t k = from; k < packing.size(); ++k) {
+        if (packing[k].load + w <= in.cap[packing[k].stock]) {
+          home = &packing[k];
+          from = k;
           break;
         }
       }
@@ -91,6 +93,7 @@ std::optional<Packing> FirstFitDecreasing(const Instance& in) {
         if (left[best] != kUnlimited) --left[best];
         packing.push_back({best, 0, {}});
         home = &packing.back();
+        from = packing.size() - 1;
       }
       home->load += w;
       home->items.push_back(t);
@@ -121,12 +124,13 @@ Bin TakeColumn(const Instance& in, int stock, const std::vector<int>& count, std
 }
 
 std::optional<Packing> SequentialFill(const Instance& in, const std::vector<int>& demandIn,
-                                      const std::vector<int>& limitIn, std::mt19937* rng) {
+                                      const std::vector<int>& limitIn, std::mt19937* rng, Clock::time_point deadline) {
   std::vector<int> demand = demandIn, limit = limitIn;
   Packing packing;
   std::vector<int> order(in.types());
   std::iota(order.begin(), order.end(), 0);
   for (;;) {
+    if (Clock::now() >= deadline) return std::nullopt;
     int first = -1;
     for (int t = 0; t < in.types() && first < 0; ++t) {
       if (demand[t] > 0) first = t;

@@ -16,9 +16,10 @@ std::optional<Packing> FirstFitDecreasing(const Instance& in);
 
 // Packs `demand` into new bars, at most `limit` per stock. With `rng`, ties between equally
 // full bars are broken at random and the piece that opens a bar may be one of the next
-// largest, so that repeated runs explore different plans.
+// largest, so that repeated runs explore different plans. Nothing once the deadline passes.
 std::optional<Packing> SequentialFill(const Instance& in, const std::vector<int>& demand,
-                                      const std::vector<int>& limit, std::mt19937* rng);
+                                      const std::vector<int>& limit, std::mt19937* rng,
+                                      Clock::time_point deadline = Clock::time_point::max());
 
 // Moves each bar to the cheapest stock length that still holds it and is available.
 void Downsize(const Instance& in, Packing& packing);

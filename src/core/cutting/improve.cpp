@@ -90,6 +90,7 @@ void GatherOffcuts(const Instance& in, Packing& packing, Clock::time_point deadl
   for (int pass = 0; pass < 50; ++pass) {
     bool gained = false;
     for (size_t a = 0; a < packing.size(); ++a) {
+      if ((a & 31) == 31 && Clock::now() >= deadline) return;
       for (size_t b = 0; b < packing.size(); ++b) {
         if (a == b) continue;
         Bin& x = packing[a];

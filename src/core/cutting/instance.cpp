@@ -11,7 +11,7 @@ namespace zelvik::cutting::detail {
 namespace {
 
 constexpr double kMaxLengthMm = 1e5;  // 100 m: keeps the knapsack tables within a few megabytes
-constexpr long long kMaxPieces = 100000;
+constexpr long long kMaxPieces = 20000;
 
 std::string Mm(double v) {
   char buf[32];
@@ -95,7 +95,7 @@ Instance BuildInstance(const CutRequest& request, std::vector<int>* typeOf) {
       throw CutError(CutErrorKind::BadNumber, "the quantity of piece " + Mm(pc.length) + " must be 1 or more", index);
     }
     total += pc.quantity;
-    if (total > kMaxPieces) throw CutError(CutErrorKind::BadNumber, "more than 100000 pieces", index);
+    if (total > kMaxPieces) throw CutError(CutErrorKind::BadNumber, "more than 20000 pieces", index);
     if (length > longest) {
       throw CutError(CutErrorKind::PieceTooLong,
                      "piece " + Mm(pc.length) + " is longer than every stock length after the trim (" +

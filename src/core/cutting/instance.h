@@ -4,6 +4,7 @@
 // kerf and each bar's usable length by one kerf, so that a bar holds a set of pieces exactly
 // when their grown lengths add up to no more than its capacity. Pieces of one length form
 // one item type whatever their labels.
+#include <chrono>
 #include <cstdint>
 #include <limits>
 #include <vector>
@@ -13,6 +14,8 @@
 namespace zelvik::cutting::detail {
 
 constexpr int kUnlimited = std::numeric_limits<int>::max();
+
+using Clock = std::chrono::steady_clock;
 
 struct Instance {
   double unitMm = 0.1;          // one grid step

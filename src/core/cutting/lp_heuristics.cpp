@@ -24,8 +24,8 @@ void Take(const Instance& in, const Column& c, int copies, std::vector<int>& dem
 }
 
 std::optional<Packing> Finish(const Instance& in, Packing packing, const std::vector<int>& demand,
-                              const std::vector<int>& limit) {
-  auto rest = SequentialFill(in, demand, limit, nullptr);
+                              const std::vector<int>& limit, Clock::time_point deadline) {
+  auto rest = SequentialFill(in, demand, limit, nullptr, deadline);
   if (!rest) return std::nullopt;
   packing.insert(packing.end(), rest->begin(), rest->end());
   Downsize(in, packing);
@@ -34,13 +34,13 @@ std::optional<Packing> Finish(const Instance& in, Packing packing, const std::ve
 
 }  // namespace
 
-std::optional<Packing> RoundDown(const Instance& in, const MasterProblem& master) {
+std::optional<Packing> RoundDown(const Instance& in, const MasterProblem& master, Clock::time_point deadline) {
   std::vector<int> demand = in.demand, limit = in.limit;
   Packing packing;
   auto x = master.Solution();
   std::sort(x.begin(), x.end(), [](const auto& a, const auto& b) { return a.second > b.second; });
   for (const auto& [j, v] : x) Take(in, master.column(j), static_cast<int>(std::floor(v + 1e-9)), demand, limit, packing);
-  return Finish(in, std::move(packing), demand, limit);
+  return Finish(in, std::move(packing), demand, limit, deadline);
 }
 
 std::optional<Packing> Dive(const Instance& in, MasterProblem& master, Clock::time_point deadline,
@@ -57,7 +57,7 @@ std::optional<Packing> Dive(const Instance& in, MasterProblem& master, Clock::ti
   std::optional<Packing> result;
   while (!Done(demand)) {
     if (Clock::now() >= deadline || stop.stop_requested()) {
-      result = Finish(in, std::move(packing), demand, limit);
+      result = Finish(in, std::move(packing), demand, limit, deadline);
       break;
     }
     master.SetResidual(demand, limit);
@@ -67,7 +67,7 @@ std::optional<Packing> Dive(const Instance& in, MasterProblem& master, Clock::ti
     if (fixedCost + RoundUpCost(in, lp.bound) >= cutoff - kCostEps * std::max(1.0, cutoff)) break;
     auto x = master.Solution();
     if (x.empty()) {
-      result = Finish(in, std::move(packing), demand, limit);
+      result = Finish(in, std::move(packing), demand, limit, deadline);
       break;
     }
     std::sort(x.begin(), x.end(), [](const auto& a, const auto& b) { return a.second > b.second; });
@@ -92,7 +92,7 @@ std::optional<Packing> Dive(const Instance& in, MasterProblem& master, Clock::ti
       if (packing.size() == before) take(master.column(x.front().first), 1);
     }
     if (packing.size() == before) {
-      result = Finish(in, std::move(packing), demand, limit);
+      result = Finish(in, std::move(packing), demand, limit, deadline);
       break;
     }
   }

@@ -12,7 +12,8 @@
 
 namespace zelvik::cutting::detail {
 
-std::optional<Packing> RoundDown(const Instance& in, const MasterProblem& master);
+// Nothing once the deadline passes.
+std::optional<Packing> RoundDown(const Instance& in, const MasterProblem& master, Clock::time_point deadline);
 
 // With `rng` the pattern to fix is drawn among the larger values, so that repeated dives
 // differ. A dive gives up as soon as what it fixed plus the bound on the rest reaches `cutoff`.

@@ -111,7 +111,7 @@ CutPlan Optimise(const CutRequest& request, const CutOptions& options) {
   search.Offer(detail::FirstFitDecreasing(in));
   std::optional<Packing> filled;
   if (!search.Met()) {
-    filled = detail::SequentialFill(in, in.demand, in.limit, nullptr);
+    filled = detail::SequentialFill(in, in.demand, in.limit, nullptr, search.deadline);
     search.Offer(filled);
   }
 
@@ -144,7 +144,7 @@ CutPlan Optimise(const CutRequest& request, const CutOptions& options) {
     settle(lp);
     if (!search.Met() && !options.stop.stop_requested()) {
       search.Stage(CutStage::Rounding);
-      search.Offer(detail::RoundDown(in, *master));
+      search.Offer(detail::RoundDown(in, *master, search.deadline));
     }
     if (!search.Met() && !search.OutOfTime()) {
       search.Stage(CutStage::Diving);
