@@ -158,11 +158,12 @@ CutPlan Optimise(const CutRequest& request, const CutOptions& options) {
   // Short spells of ruin and recreate between dives that draw their patterns at random.
   while (search.best && !search.Met() && !search.OutOfTime()) {
     search.Stage(CutStage::Improving);
-    const auto spell = std::min(search.deadline, Clock::now() + std::chrono::milliseconds(150));
+    const auto spell = std::min(search.deadline, Clock::now() + std::chrono::milliseconds(40));
     detail::RuinAndRecreate(
         in, *search.best, rng, spell, options.stop, [&] { return search.Met(); },
         [&](const Packing& p) { search.Offer(p); });
     if (master && !search.Met() && !search.OutOfTime()) {
+      search.Stage(CutStage::Diving);
       search.Offer(detail::Dive(in, *master, search.deadline, options.stop, enough, &rng, cutoff()));
     }
   }
