@@ -183,8 +183,16 @@ int RunCut(const std::vector<std::string>& args) {
   try {
     std::cout << PlanJson(cutting::Optimise(request, options)) << "\n";
   } catch (const cutting::CutError& e) {
-    if (e.kind() == cutting::CutErrorKind::BadNumber) throw UsageError(e.what());
-    throw RefusedError(e.what());
+    // What the arguments say wrongly is bad usage; a job no stock can serve is refused.
+    switch (e.kind()) {
+      case cutting::CutErrorKind::BadNumber:
+      case cutting::CutErrorKind::MixedPrices:
+      case cutting::CutErrorKind::NoPieces:
+      case cutting::CutErrorKind::NoStock:
+        throw UsageError(e.what());
+      default:
+        throw RefusedError(e.what());
+    }
   }
   return 0;
 }

@@ -20,6 +20,7 @@ class BadUsage(unittest.TestCase):
         BASE + ("--piece", "100:1", "--time-limit", "0"), BASE + ("--piece", "100:1", "--time-limit", "7200"),
         BASE + ("--piece", "100:1", "--unit-weight", "x"),
         BASE + ("--pieces", "/nonexistent/pieces.csv"), BASE + ("--piece", "100.25:1"),
+        ("cut", "--stock", "6000:1:10,9000", "--kerf", "3", "--piece", "10:1"),
     ]
 
     def test_exit_2_with_one_line(self):
@@ -34,8 +35,7 @@ class BadUsage(unittest.TestCase):
 class NoPlan(unittest.TestCase):
     def test_exit_1_with_one_line(self):
         for args in [BASE + ("--piece", "6001:1"), ("cut", "--stock", "6000:2", "--kerf", "3", "--piece", "4000:3"),
-                     BASE + ("--trim", "3000", "--piece", "10:1"),
-                     ("cut", "--stock", "6000:1:10,9000", "--kerf", "3", "--piece", "10:1")]:
+                     BASE + ("--trim", "3000", "--piece", "10:1")]:
             with self.subTest(args=args):
                 p = run(*args)
                 self.assertEqual(p.returncode, 1, p.stdout)
@@ -79,6 +79,10 @@ class Plan(unittest.TestCase):
                 with self.subTest(file=name):
                     plan = ok(*BASE, "--pieces", path)
                     self.assertEqual(plan["bars"][0]["cuts"], [2350, 2350, 1200])
+            path = os.path.join(d, "empty.csv")
+            with open(path, "w", encoding="utf-8") as f:
+                f.write("长度,数量\n")
+            self.assertEqual(run(*BASE, "--pieces", path).returncode, 2)
             path = os.path.join(d, "bad.csv")
             with open(path, "w", encoding="utf-8") as f:
                 f.write("长度,数量\n2350,2\nabc,1\n")
