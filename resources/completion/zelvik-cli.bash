@@ -11,7 +11,7 @@ _zelvik_cli() {
 
   # The value of an option: a file, one of a few words, or nothing to offer.
   case $prev in
-    --config|--out)
+    --config|--out|--pieces)
       compopt -o filenames 2>/dev/null
       mapfile -t COMPREPLY < <(compgen -f -- "$cur")
       return 0 ;;

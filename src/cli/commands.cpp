@@ -25,6 +25,7 @@ const std::vector<Command>& Commands() {
       {"list-value", RunListValue, kListValueUsage},
       {"update", RunUpdate, kUpdateUsage},
       {"update-sign", RunUpdateSign, kUpdateSignUsage},
+      {"cut", RunCut, kCutUsage},
   };
   return commands;
 }

@@ -40,6 +40,7 @@ int RunList(const std::vector<std::string>& args);
 int RunListValue(const std::vector<std::string>& args);
 int RunUpdate(const std::vector<std::string>& args);
 int RunUpdateSign(const std::vector<std::string>& args);
+int RunCut(const std::vector<std::string>& args);
 
 extern const char kEvalUsage[];
 extern const char kWeightUsage[];
@@ -58,5 +59,6 @@ extern const char kListUsage[];
 extern const char kListValueUsage[];
 extern const char kUpdateUsage[];
 extern const char kUpdateSignUsage[];
+extern const char kCutUsage[];
 
 }  // namespace zelvik::cli

@@ -3,7 +3,7 @@
 # non-zero when the fuzzer finds a crash, a sanitizer report or a hang.
 #   tests/fuzz/run_fuzz.sh [build-dir (default build-fuzz)] [seconds (default 30)]
 #                          [fuzz_eval|fuzz_ini|fuzz_tasks|fuzz_list_file|fuzz_gif|fuzz_spec|
-#                           fuzz_list_csv|fuzz_list_paste]
+#                           fuzz_list_csv|fuzz_list_paste|fuzz_pieces_csv]
 set -euo pipefail
 
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)"
@@ -58,6 +58,7 @@ if [ "$target" = fuzz_spec ]; then
   fi
   exec "$build/tests/fuzz/fuzz_spec" -max_total_time="$seconds" -max_len=128 -timeout=10 \
     -dict="$root/tests/fuzz/spec.dict" -artifact_prefix="$artifacts" -print_final_stats=1 "$corpus"
+fi
 if [ "$target" = fuzz_list_csv ]; then
   if [ -z "$(ls -A "$corpus")" ]; then
     printf '\xef\xbb\xbf序号,品名,规格,材质,长度(mm),数量,单重,单位,单价,计价方式,金额(元),备注,密度(t/m3)\r\n1,品,L50,Q235B,6000,10,3.77,kg/m,4200,元/吨,950.04,"a, ""b""\nc",7.85\r\n2,品,-10,,,3,,,12.5,元/千克,,,7.93\r\n' >"$corpus/seed0"
@@ -74,6 +75,14 @@ if [ "$target" = fuzz_list_paste ]; then
     printf 'L50,6000,3,Q345B,4.5,元/千克,"x\ny"\n' >"$corpus/seed1"
   fi
   exec "$build/tests/fuzz/fuzz_list_paste" -max_total_time="$seconds" -max_len=4096 -timeout=10 \
+    -artifact_prefix="$artifacts" -print_final_stats=1 "$corpus"
+fi
+if [ "$target" = fuzz_pieces_csv ]; then
+  if [ -z "$(ls -A "$corpus")" ]; then
+    printf '\xef\xbb\xbf\xe9\x95\xbf\xe5\xba\xa6,\xe6\x95\xb0\xe9\x87\x8f,\xe6\xa0\x87\xe7\xad\xbe\r\n2350,14,A\r\n1780,9,"a, ""b"""\r\n' >"$corpus/seed0"
+    printf 'label;quantity;length\nB-1;2;1200.5\n\n960\t22\n' >"$corpus/seed1"
+  fi
+  exec "$build/tests/fuzz/fuzz_pieces_csv" -max_total_time="$seconds" -max_len=4096 -timeout=10 \
     -artifact_prefix="$artifacts" -print_final_stats=1 "$corpus"
 fi
 if [ -z "$(ls -A "$corpus")" ]; then

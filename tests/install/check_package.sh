@@ -16,7 +16,7 @@ if dpkg-query -W -f='${Status}' zelvik 2>/dev/null | grep -q 'ok installed'; the
 fi
 dpkg-deb -f "$deb" Package Version Section Maintainer Depends
 depends=$(dpkg-deb -f "$deb" Depends)
-for lib in libc6 libstdc++6 libqt6widgets6 qt6-qpa-plugins libcurl4 libsodium23; do
+for lib in libc6 libstdc++6 libqt6widgets6 qt6-qpa-plugins libcurl4 libsodium23 libglpk40; do
   [[ $depends == *"$lib"* ]] || fail "Depends lacks $lib"
 done
 [ "$(dpkg-deb -f "$deb" Section)" = utils ] || fail "Section is not utils"
@@ -31,6 +31,9 @@ grep -q '^  zelvik-cli weight' <<<"$help" || fail "zelvik-cli --help lacks the w
 out=$(/usr/bin/zelvik-cli weight hot-angle --length 6000)
 [[ $out == *'"weight": "5.33"'* ]] || fail "zelvik-cli weight hot-angle --length 6000 printed $out"
 echo "zelvik-cli from /usr/bin: $out"
+# A plan whose proof needs the linear programme: the packaged GLPK loads and solves.
+out=$(/usr/bin/zelvik-cli cut --stock 100 --kerf 0 --piece 40:5)
+[[ $out == *'"lower_bound": {"bars": 3,'*'"optimal": true'* ]] || fail "zelvik-cli cut printed $out"
 
 desktop=$(dpkg -L zelvik | grep '^/usr/share/applications/.*\.desktop$')
 id=$(basename "$desktop" .desktop)

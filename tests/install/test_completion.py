@@ -35,6 +35,8 @@ class CompletionTest(unittest.TestCase):
             (("sizes", "fastener", "--ty"), ["--type", "--types"]),
             (("setting", "--"), ["--config"]),
             (("eval", "--"), []),
+            (("cut", "--pi"), ["--piece", "--pieces"]),
+            (("cut", "--stock", ""), []),
             # Options that take a value the user must type get nothing offered.
             (("weight", "plate1", "--length", ""), []),
             (("weight", "plate1", "--wall", ""), []),
@@ -69,6 +71,7 @@ class CompletionTest(unittest.TestCase):
             self.assertEqual(complete("setting", "--config", "Config", cwd=d), ["ConfigMW.ini", "Configs"])
             self.assertEqual(complete("list", "Config", cwd=d), ["ConfigMW.ini", "Configs"])
             self.assertEqual(complete("list", "a.csv", "--out", "Configs", cwd=d), ["Configs"])
+            self.assertEqual(complete("cut", "--pieces", "Config", cwd=d), ["ConfigMW.ini", "Configs"])
 
 
 if __name__ == "__main__":

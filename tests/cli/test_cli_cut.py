@@ -1,0 +1,95 @@
+"""zelvik-cli cut end to end: arguments, the pieces file and the JSON; the optimiser's rules
+are the core tests' business."""
+import os
+import tempfile
+import unittest
+
+from cli_support import ok, run
+
+BASE = ("cut", "--stock", "6000", "--kerf", "3")
+
+
+class BadUsage(unittest.TestCase):
+    ROWS = [
+        ("cut",), ("cut", "--kerf", "3", "--piece", "100:1"), ("cut", "--stock", "6000", "--piece", "100:1"),
+        BASE, BASE + ("--piece", "100:1", "--pieces", "x.csv"), BASE + ("--piece", "100"),
+        BASE + ("--piece", "100:0"), BASE + ("--piece", "abc:1"), BASE + ("--piece",),
+        ("cut", "--stock", "6000:x", "--kerf", "3", "--piece", "100:1"),
+        ("cut", "--stock", "6000:1:2:3", "--kerf", "3", "--piece", "100:1"),
+        ("cut", "--stock", "6000", "--kerf", "-1", "--piece", "100:1"),
+        BASE + ("--piece", "100:1", "--time-limit", "0"), BASE + ("--piece", "100:1", "--time-limit", "7200"),
+        BASE + ("--piece", "100:1", "--unit-weight", "x"),
+        BASE + ("--pieces", "/nonexistent/pieces.csv"), BASE + ("--piece", "100.25:1"),
+        ("cut", "--stock", "6000:1:10,9000", "--kerf", "3", "--piece", "10:1"),
+    ]
+
+    def test_exit_2_with_one_line(self):
+        for args in self.ROWS:
+            with self.subTest(args=args):
+                p = run(*args)
+                self.assertEqual(p.returncode, 2, p.stdout)
+                self.assertEqual(p.stdout, "")
+                self.assertEqual(len(p.stderr.strip().splitlines()), 1, p.stderr)
+
+
+class NoPlan(unittest.TestCase):
+    def test_exit_1_with_one_line(self):
+        for args in [BASE + ("--piece", "6001:1"), ("cut", "--stock", "6000:2", "--kerf", "3", "--piece", "4000:3"),
+                     BASE + ("--trim", "3000", "--piece", "10:1")]:
+            with self.subTest(args=args):
+                p = run(*args)
+                self.assertEqual(p.returncode, 1, p.stdout)
+                self.assertEqual(p.stdout, "")
+                self.assertEqual(len(p.stderr.strip().splitlines()), 1, p.stderr)
+
+
+class Plan(unittest.TestCase):
+    def test_the_shape(self):
+        plan = ok(*BASE, "--piece", "2350:2:A", "--piece", "1200:1")
+        self.assertEqual(plan, {
+            "bars": [{"stock": 6000, "cuts": [2350, 2350, 1200], "offcut": 91, "kept": False}],
+            "patterns": [{"stock": 6000, "cuts": [2350, 2350, 1200], "count": 1}],
+            "totals": {"bars": {"6000": 1}, "stock_mm": 6000, "used_mm": 5900, "scrap_mm": 100, "kept_mm": 0},
+            "lower_bound": {"bars": 1, "stock_mm": 6000, "cost": None},
+            "optimal": True, "weight_kg": None, "cost": None})
+
+    def test_options_reach_the_plan(self):
+        plan = ok("cut", "--stock", "6000:4:300,9000::420", "--kerf=2.5", "--trim", "5", "--keep", "50",
+                  "--unit-weight", "3.77", "--time-limit", "1", "--piece", "1990:6")
+        self.assertEqual(plan["totals"]["bars"], {"6000": 2})
+        self.assertEqual(plan["cost"], 600)
+        self.assertEqual(plan["lower_bound"]["cost"], 600)
+        self.assertAlmostEqual(plan["weight_kg"], 12 * 3.77)
+        self.assertEqual(plan["bars"][0]["offcut"], 12.5)  # 5990 - 3 × 1990 - 3 × 2.5
+        self.assertEqual(plan["patterns"], [{"stock": 6000, "cuts": [1990] * 3, "count": 2}])
+
+    def test_same_length_twice_counts_once(self):
+        plan = ok("cut", "--stock", "6000:1:300,6000::350", "--kerf", "0", "--piece", "6000:3")
+        self.assertEqual(plan["totals"]["bars"], {"6000": 3})
+        self.assertEqual(plan["cost"], 1000)
+
+    def test_pieces_file(self):
+        with tempfile.TemporaryDirectory() as d:
+            for name, text in [("zh.csv", "\ufeff长度,数量,标签\r\n2350,2,柱\r\n1200,1,\r\n"),
+                               ("en.csv", "label,quantity,length\nA,2,2350\nB,1,1200\n"),
+                               ("bare.csv", "2350,2\n1200,1\n")]:
+                path = os.path.join(d, name)
+                with open(path, "w", encoding="utf-8") as f:
+                    f.write(text)
+                with self.subTest(file=name):
+                    plan = ok(*BASE, "--pieces", path)
+                    self.assertEqual(plan["bars"][0]["cuts"], [2350, 2350, 1200])
+            path = os.path.join(d, "empty.csv")
+            with open(path, "w", encoding="utf-8") as f:
+                f.write("长度,数量\n")
+            self.assertEqual(run(*BASE, "--pieces", path).returncode, 2)
+            path = os.path.join(d, "bad.csv")
+            with open(path, "w", encoding="utf-8") as f:
+                f.write("长度,数量\n2350,2\nabc,1\n")
+            p = run(*BASE, "--pieces", path)
+            self.assertEqual(p.returncode, 2)
+            self.assertIn("line 3", p.stderr)
+
+
+if __name__ == "__main__":
+    unittest.main()
