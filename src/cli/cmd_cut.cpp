@@ -13,17 +13,20 @@
 #include "cutting/pieces_csv.h"
 #include "json.h"
 #include "options.h"
+#include "spec/spec_parse.h"
+#include "weight/density.h"
 
 namespace zelvik::cli {
 
-const char kCutUsage[] = R"(  zelvik-cli cut --stock L[:COUNT[:PRICE]],... --kerf K [--trim T] [--keep MIN] [--time-limit S] [--unit-weight Q] --piece L:QTY[:LABEL] ...
-  zelvik-cli cut --stock L[:COUNT[:PRICE]],... --kerf K [--trim T] [--keep MIN] [--time-limit S] [--unit-weight Q] --pieces FILE
+const char kCutUsage[] = R"(  zelvik-cli cut --stock L[:COUNT[:PRICE]],... --kerf K [--trim T] [--keep MIN] [--time-limit S] [--spec TEXT [--density D] | --unit-weight Q] --piece L:QTY[:LABEL] ...
+  zelvik-cli cut --stock L[:COUNT[:PRICE]],... --kerf K [--trim T] [--keep MIN] [--time-limit S] [--spec TEXT [--density D] | --unit-weight Q] --pieces FILE
       Plans which stock bars to buy and how to cut the pieces from them: least stock length
       (with prices: least cost), then fewest bars, then longest kept offcuts. Lengths in mm
       to 0.1 mm. COUNT limits the bars of a stock length (empty: no limit); PRICE is per bar,
       for every stock length or none. K is the saw kerf, T the trim at each bar end, MIN the
       shortest offcut kept (default 0: none kept), S the time limit in seconds (default 2),
-      Q the unit weight in kg/m. --piece may be repeated; FILE is CSV with the columns
+      TEXT a spec string of a product sold by length ("L50×5", "[20a", "Φ108×4") whose unit
+      weight at D t/m³ (default 7.85) weighs the stock, Q a unit weight in kg/m. --piece may be repeated; FILE is CSV with the columns
       长度,数量[,标签] (or length,quantity,label). Prints the bars, the patterns, the totals,
       the lower bound and whether the plan is optimal; exits 1 when no plan is possible.
 )";
@@ -136,6 +139,19 @@ std::string PlanJson(const cutting::CutPlan& plan) {
   return out.str();
 }
 
+// kg/m of a product cut from bars; what is not sold by length cannot be planned here.
+double UnitWeightOfSpec(const std::string& text, const std::string* densityText) {
+  const double density = densityText ? DensityFromFieldText(*densityText) : kTableDensity;
+  if (!(density > 0)) throw UsageError("--density must be a number above 0");
+  auto read = ParseSpec(text);
+  if (const auto* error = std::get_if<SpecError>(&read)) throw UsageError("--spec: " + error->message);
+  const ParsedSpec& spec = std::get<ParsedSpec>(read);
+  if (!TakesLength(spec) || LengthIsArea(spec)) {
+    throw UsageError("--spec: " + spec.canonical + " is not cut from bars by length");
+  }
+  return PieceWeightKg(spec, 1000, density);
+}
+
 }  // namespace
 
 int RunCut(const std::vector<std::string>& args) {
@@ -153,7 +169,7 @@ int RunCut(const std::vector<std::string>& args) {
     }
   }
   const ParsedArgs opts =
-      ParseOptions(rest, 1, {"stock", "kerf", "trim", "keep", "time-limit", "unit-weight", "pieces"}, {});
+      ParseOptions(rest, 1, {"stock", "kerf", "trim", "keep", "time-limit", "unit-weight", "spec", "density", "pieces"}, {});
   auto value = [&](const std::string& name) -> const std::string* {
     auto it = opts.values.find(name);
     return it == opts.values.end() ? nullptr : &it->second;
@@ -167,7 +183,10 @@ int RunCut(const std::vector<std::string>& args) {
   request.kerf = Number("--kerf", *value("kerf"), true);
   if (auto v = value("trim")) request.trim = Number("--trim", *v, true);
   if (auto v = value("keep")) request.keepMin = Number("--keep", *v, true);
+  if (value("spec") && value("unit-weight")) throw UsageError("give either --spec or --unit-weight");
+  if (value("density") && !value("spec")) throw UsageError("--density goes with --spec");
   if (auto v = value("unit-weight")) request.unitWeight = Number("--unit-weight", *v, true);
+  if (auto v = value("spec")) request.unitWeight = UnitWeightOfSpec(*v, value("density"));
   cutting::CutOptions options;
   if (auto v = value("time-limit")) {
     const double s = Number("--time-limit", *v, false);

@@ -19,6 +19,9 @@ class BadUsage(unittest.TestCase):
         ("cut", "--stock", "6000", "--kerf", "-1", "--piece", "100:1"),
         BASE + ("--piece", "100:1", "--time-limit", "0"), BASE + ("--piece", "100:1", "--time-limit", "7200"),
         BASE + ("--piece", "100:1", "--unit-weight", "x"),
+        BASE + ("--piece", "100:1", "--spec", "L50x5", "--unit-weight", "3.77"),
+        BASE + ("--piece", "100:1", "--spec", "L49x9"), BASE + ("--piece", "100:1", "--spec", "-10x1500x6000"),
+        BASE + ("--piece", "100:1", "--density", "7.93"),
         BASE + ("--pieces", "/nonexistent/pieces.csv"), BASE + ("--piece", "100.25:1"),
         ("cut", "--stock", "6000:1:10,9000", "--kerf", "3", "--piece", "10:1"),
     ]
@@ -62,6 +65,10 @@ class Plan(unittest.TestCase):
         self.assertAlmostEqual(plan["weight_kg"], 12 * 3.77)
         self.assertEqual(plan["bars"][0]["offcut"], 12.5)  # 5990 - 3 × 1990 - 3 × 2.5
         self.assertEqual(plan["patterns"], [{"stock": 6000, "cuts": [1990] * 3, "count": 2}])
+
+    def test_spec_weighs_the_stock(self):
+        plan = ok(*BASE, "--spec", "L50×5", "--density", "7.93", "--piece", "2350:2")
+        self.assertAlmostEqual(plan["weight_kg"], 22.62 * 7.93 / 7.85, places=3)
 
     def test_same_length_twice_counts_once(self):
         plan = ok("cut", "--stock", "6000:1:300,6000::350", "--kerf", "0", "--piece", "6000:3")
