@@ -102,7 +102,8 @@ class Tasks(ConfigCase):
     def test_list_add_and_the_stored_keys(self):
         self.assertEqual(self.ok("tasks"), [])
         tasks = self.add(0, 3, hour=8, minute=30, content="开会")
-        self.assertEqual(tasks, [{"line": "1、每天 08:30:00 开会", "kind": 0, "period": 3, "month": 1, "day": 1,
+        # As the file holds it: a daily task stores no month or day, which read back as 0.
+        self.assertEqual(tasks, [{"line": "1、每天 08:30:00 开会", "kind": 0, "period": 3, "month": 0, "day": 0,
                                   "weekday": 0, "hour": 8, "minute": 30, "second": 0, "content": "开会"}])
         self.assertEqual(self.text(), "[任务01]\nrenwuxiang01=0\nzhouqi01=3\nhour01=8\nminute01=30\nsecond01=0\n"
                                       "txy01=开会\n")

@@ -24,6 +24,7 @@
 #include "pages/weight_page.h"
 #include "platform/single_instance.h"
 #include "support/main_window_support.h"
+#include "support/modal_capture.h"
 #include "tools/tool_windows.h"
 
 using namespace zelvik;
@@ -290,6 +291,18 @@ class MainWindowTest : public QObject {
     ChooseByUser(units, 0);
     QCOMPARE(f.dlg().Settings().unitSystem, 0);
     QVERIFY2(!f.ConfigExists(), qPrintable(f.ConfigText()));
+  }
+
+  // A choice that cannot be stored is answered, and holds for the session all the same.
+  void aUnitSystemThatCannotBeStoredIsReported() {
+    MainWindowFixture f("[Setting]\r\ndanwei=1\r\n");
+    QFile::setPermissions(QString::fromStdString(f.configPath().string()), QFile::ReadOwner);
+    ModalSeen seen = RunAnsweringModals([&] { ChooseByUser(f.Main<QComboBox>("1010"), 2); });
+    QCOMPARE(seen.count, 1);
+    QCOMPARE(seen.title, QStringLiteral("提示"));
+    QCOMPARE(seen.text, QStringLiteral("无法保存到配置文件：") + QString::fromStdString(f.configPath().string()));
+    QCOMPARE(f.dlg().Settings().unitSystem, 2);
+    QVERIFY(f.ConfigText().contains(QStringLiteral("danwei=1")));
   }
 
   void otherSettingsKeepTheSectionAlive() {

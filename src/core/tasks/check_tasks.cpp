@@ -36,7 +36,7 @@ DueTasks CheckTasks(TaskTable& table, const LocalTime& t) {
     if (task.period == TaskPeriod::kOnce) {
       table.Remove(i);
       numbers.erase(numbers.begin() + i);
-      due.removedOnce = true;
+      due.removed.push_back(task);
     } else {
       ++i;
     }

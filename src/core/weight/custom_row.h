@@ -14,6 +14,8 @@ struct CustomRow {
   std::string model;
   std::string spec;
   std::string unitWeight;
+
+  bool operator==(const CustomRow&) const = default;
 };
 
 // The kinds that accept user-defined sizes, in the order of the custom materials window.

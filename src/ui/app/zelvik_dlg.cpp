@@ -22,6 +22,7 @@
 #include "app/tray_icon.h"
 #include "app/x11_desktop.h"
 #include "common/app_icons.h"
+#include "common/save_failure.h"
 #include "online/ad_area.h"
 #include "online/update_runner.h"
 #include "config/custom_rows.h"
@@ -142,8 +143,9 @@ void CZelvikDlg::OnDecimalsChanged(int index) {
   RecomputeAll();
 }
 
+// A choice that could not be stored still holds for this session: the weights need it now.
 void CZelvikDlg::OnUnitSystemChanged(int index) {
-  store_.StoreUnitSystem(index);
+  if (!store_.StoreUnitSystem(index)) SaveFailure::Tell(this, store_.file().path());
   RecomputeAll();
 }
 

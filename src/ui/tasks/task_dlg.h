@@ -45,6 +45,9 @@ class CTaskDlg : public CToolWindow {
   void DeleteSelectedTask();
   void ClearAllTasks();
 
+ protected:
+  void showEvent(QShowEvent* event) override;
+
  private:
   void CreateControls();
   void RefreshList();
@@ -59,6 +62,8 @@ class CTaskDlg : public CToolWindow {
   void OnPeriodActivated(int period);
   void PickRunFile();
   void ToggleStartupOption(SettingKey key);
+  void SetAutostart(bool on);
+  QCheckBox* OptionBox(SettingKey key) const;
 
   SettingsStore& store_;
   IniFile file_;

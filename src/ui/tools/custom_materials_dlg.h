@@ -30,10 +30,14 @@ class CCustomMaterialsDlg : public CToolWindow {
   void AddRow();
   void DeleteSelectedRow();
 
+ protected:
+  void showEvent(QShowEvent* event) override;
+
  private:
   void CreateControls();
   void OnTypeChanged(int kind);
   void RefreshList();
+  void ShowLastOfKind(int kind);
 
   IniFile config_;
   std::function<void()> restart_;
