@@ -5,6 +5,7 @@
 #include <QListView>
 #include <QTest>
 
+#include "pages/drop_list.h"
 #include "support/main_window_support.h"
 #include "tools/bearing_dlg.h"
 #include "tools/column_text.h"
@@ -90,6 +91,25 @@ class ToolsTablesTest : public QObject {
       QTest::keyClick(value, key);
       QVERIFY(dlg.isVisible());
     }
+  }
+
+  // A long unit label keeps its symbol in view; a long result shows its leading digits, and
+  // whole as the tooltips do.
+  void converterShowsSymbolsAndResultsFromTheirStart() {
+    QWidget owner;
+    CUnitConvertDlg dlg(&owner);
+    Pick(dlg, "体积", "立方分米(升) (dm^3/L/l)", "立方米 (m^3)");
+    auto* from = qobject_cast<CDropList*>(List(dlg, "1033"));
+    QVERIFY(from->ShownText().endsWith(QStringLiteral("… (dm^3/L/l)")));
+    QCOMPARE(from->toolTip(), QStringLiteral("立方分米(升) (dm^3/L/l)"));
+    QCOMPARE(qobject_cast<CDropList*>(List(dlg, "1015"))->toolTip(), QString());
+    dlg.findChild<QLineEdit*>(QStringLiteral("1000"))->setText(QStringLiteral("123456789.123"));
+    auto* result = dlg.findChild<QLineEdit*>(QStringLiteral("1001"));
+    QCOMPARE(result->text(), QStringLiteral("123456.7891229999950156"));
+    QCOMPARE(result->cursorPosition(), 0);
+    QCOMPARE(result->toolTip(), result->text());
+    dlg.findChild<QLineEdit*>(QStringLiteral("1000"))->setText(QStringLiteral("1"));
+    QCOMPARE(result->toolTip(), QString());
   }
 
   void weldedPipesSideBySide() {

@@ -1,0 +1,54 @@
+#include "common/start_in_view.h"
+
+#include <QEvent>
+#include <QLineEdit>
+#include <QStyle>
+#include <QStyleOptionFrame>
+
+namespace zelvik::ui {
+
+namespace {
+
+// QLineEdit's own margin on either side of the text.
+constexpr int kTextMargin = 2;
+
+class StartInView : public QObject {
+ public:
+  explicit StartInView(QLineEdit* field) : QObject(field), field_(field) {
+    field->installEventFilter(this);
+    connect(field, &QLineEdit::textChanged, this, &StartInView::Update);
+    // Setting the text it already holds moves the cursor to the end without a textChanged.
+    connect(field, &QLineEdit::cursorPositionChanged, this, [this](int, int now) {
+      if (now != 0 && !field_->hasFocus()) field_->setCursorPosition(0);
+    });
+    Update();
+  }
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    const QEvent::Type t = event->type();
+    if (t == QEvent::Resize || t == QEvent::FontChange || t == QEvent::StyleChange) Update();
+    return QObject::eventFilter(watched, event);
+  }
+
+ private:
+  void Update() {
+    field_->setCursorPosition(0);
+    QStyleOptionFrame option;
+    option.initFrom(field_);
+    option.lineWidth = field_->hasFrame() ? field_->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &option, field_) : 0;
+    const QRect text = field_->style()->subElementRect(QStyle::SE_LineEditContents, &option, field_);
+    const QMargins margins = field_->textMargins();
+    const int room = text.width() - margins.left() - margins.right() - 2 * kTextMargin;
+    const QString value = field_->text();
+    field_->setToolTip(field_->fontMetrics().horizontalAdvance(value) > room ? value : QString());
+  }
+
+  QLineEdit* field_;
+};
+
+}  // namespace
+
+void KeepStartInView(QLineEdit* field) { new StartInView(field); }
+
+}  // namespace zelvik::ui
