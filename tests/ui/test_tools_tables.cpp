@@ -142,6 +142,10 @@ class ToolsTablesTest : public QObject {
       QCOMPARE(window->windowTitle(), title);
       QVERIFY(!window->isVisible());
       QCOMPARE(window->parentWidget(), &fixture.dlg());
+      // A utility window with a close box only: no minimise, no maximise.
+      QCOMPARE(window->windowType(), Qt::Tool);
+      QVERIFY(window->windowFlags().testFlag(Qt::WindowCloseButtonHint));
+      QVERIFY(!(window->windowFlags() & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint)));
     }
   }
 };

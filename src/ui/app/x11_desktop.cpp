@@ -55,6 +55,15 @@ bool HasSkipTaskbar(QWidget* window) {
                                "_NET_WM_STATE_SKIP_TASKBAR");
 }
 
+void KeepToTheCloseBox(QWidget* window) {
+  xcb_connection_t* c = Connection();
+  if (c == nullptr || window == nullptr || window->windowHandle() == nullptr) return;
+  static const bool openbox = zelvik::WindowManagerName(c, RootOf(c)) == "Openbox";
+  if (openbox) {
+    zelvik::SetWindowType(c, static_cast<xcb_window_t>(window->windowHandle()->winId()), "_NET_WM_WINDOW_TYPE_TOOLBAR");
+  }
+}
+
 std::optional<RealFrame> RealFrameOf(QWidget* window) {
   xcb_connection_t* c = Connection();
   if (c == nullptr || window == nullptr || window->windowHandle() == nullptr) return std::nullopt;

@@ -33,6 +33,7 @@ class CToolWindow : public QDialog {
   void closedByUser();
 
  protected:
+  void showEvent(QShowEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
 
@@ -41,6 +42,7 @@ class CToolWindow : public QDialog {
 
  private:
   bool enterPressesDefault_ = false;
+  bool typeSet_ = false;
 };
 
 }  // namespace zelvik::ui
