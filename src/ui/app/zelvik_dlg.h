@@ -17,6 +17,7 @@
 #include "pages/page_host.h"
 #include "tools/tool_window.h"
 #include "window/edge_docking.h"
+#include "window/start_hidden.h"
 
 class QAction;
 class QCheckBox;
@@ -223,7 +224,7 @@ class CZelvikDlg : public QDialog, public PageHost {
   GlobalHotKey* hotKey_ = nullptr;
   SessionSignals* signals_ = nullptr;
   ShowRequests* showRequests_ = nullptr;
-  int paintsToWatch_ = 2;
+  StartHidden startHidden_;
 
   EdgeDocking docking_{DockMetrics{}};
   QTimer* watchTimer_ = nullptr;
