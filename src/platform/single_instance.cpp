@@ -60,6 +60,14 @@ int Lock(int fd, int operation) {
 
 }  // namespace
 
+int OpenRuntimeFile(const std::string& name) {
+  const int dir = OpenRuntimeFolder();
+  if (dir < 0) return -1;
+  const int fd = openat(dir, name.c_str(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW | O_NOCTTY, 0600);
+  close(dir);
+  return fd;
+}
+
 std::filesystem::path RuntimeDir() {
   std::filesystem::path dir;
   if (FromEnvironment("ZELVIK_RUNTIME_DIR", dir) || FromEnvironment("XDG_RUNTIME_DIR", dir)) return dir;

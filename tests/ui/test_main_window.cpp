@@ -22,6 +22,7 @@
 
 #include "app/calculator_strip.h"
 #include "pages/weight_page.h"
+#include "app/instance_marker.h"
 #include "platform/single_instance.h"
 #include "support/main_window_support.h"
 #include "support/modal_capture.h"
@@ -510,7 +511,7 @@ class MainWindowTest : public QObject {
     QFETCH(bool, byCloseBox);
     QTemporaryDir runtime;
     qputenv("ZELVIK_RUNTIME_DIR", QFile::encodeName(runtime.path()));
-    SingleInstance marker("renwu");
+    InstanceMarker marker;
     QVERIFY(!marker.anotherRunning());
     MainWindowFixture f({}, &marker);
     QVERIFY(SingleInstance("renwu").anotherRunning());

@@ -15,6 +15,7 @@
 #include <signal.h>
 
 #include "app/tray_icon.h"
+#include "app/instance_marker.h"
 #include "platform/single_instance.h"
 #include "support/main_window_support.h"
 #include "tools/tool_window.h"
@@ -173,7 +174,7 @@ class MainWindowModesTest : public QObject {
     FakeTray* tray = nullptr;
     QTemporaryDir runtime;
     qputenv("ZELVIK_RUNTIME_DIR", QFile::encodeName(runtime.path()));
-    SingleInstance marker("renwu");
+    InstanceMarker marker;
     MainWindowFixture f({}, &marker, FakeDesktop(&tray));
     QVERIFY(tray->shown);
     QCOMPARE(tray->tooltip, QStringLiteral("Zelvik"));

@@ -9,7 +9,7 @@
 #include <cstdio>
 
 #include "app/session_signals.h"
-#include "app/show_request.h"
+#include "app/instance_marker.h"
 #include "app/tray_icon.h"
 #include "app/x11_desktop.h"
 #include "app/zelvik_dlg.h"
@@ -174,9 +174,7 @@ void CZelvikDlg::InstallDesktopHooks() {
   }
   signals_ = new SessionSignals(this);
   connect(signals_, &SessionSignals::endRequested, this, &CZelvikDlg::ExitApplication);
-  showRequests_ = new ShowRequests(this);
-  connect(showRequests_, &ShowRequests::showRequested, this, &CZelvikDlg::ShowTopmostAt300x200);
-  showRequests_->Listen();
+  if (marker_ != nullptr) connect(marker_, &InstanceMarker::showRequested, this, &CZelvikDlg::ShowTopmostAt300x200);
 }
 
 void CZelvikDlg::changeEvent(QEvent* event) {

@@ -18,7 +18,7 @@
 
 #include "app/about_dlg.h"
 #include "app/calculator_strip.h"
-#include "app/show_request.h"
+#include "app/instance_marker.h"
 #include "app/tray_icon.h"
 #include "app/x11_desktop.h"
 #include "common/app_icons.h"
@@ -29,7 +29,6 @@
 #include "pages/page_one.h"
 #include "pages/page_three.h"
 #include "pages/page_two.h"
-#include "platform/single_instance.h"
 #include "platform/working_set.h"
 #include "project_info.h"
 #include "util/numbers.h"
@@ -48,7 +47,7 @@ QString DensityText(double density) {
 
 }  // namespace
 
-CZelvikDlg::CZelvikDlg(std::filesystem::path configPath, SingleInstance* marker, MainWindowServices services)
+CZelvikDlg::CZelvikDlg(std::filesystem::path configPath, InstanceMarker* marker, MainWindowServices services)
     : QDialog(nullptr), store_(IniFile(configPath), &settings_), marker_(marker), services_(std::move(services)) {
   if (!services_.userDragging) services_.userDragging = PointerButtonDown;
   setWindowTitle(QStringLiteral("ZelvikV") + QLatin1String(kProjectVersion));
@@ -192,18 +191,13 @@ void CZelvikDlg::ShowAboutBox() {
   aboutBox_->exec();
 }
 
-void CZelvikDlg::ReleaseInstanceMarker() {
-  if (marker_ != nullptr) marker_->Release();
-}
-
 void CZelvikDlg::ExitApplication() {
   if (exiting_) return;
   exiting_ = true;
   if (trayPoll_ != nullptr) trayPoll_->stop();
   if (tray_ != nullptr) tray_->Remove();
   if (hotKey_ != nullptr) hotKey_->Unregister();
-  if (showRequests_ != nullptr) showRequests_->Close();
-  ReleaseInstanceMarker();
+  if (marker_ != nullptr) marker_->Release();
   hide();
   QCoreApplication::quit();
 }

@@ -30,17 +30,13 @@ class QPushButton;
 class QTabWidget;
 class QTimer;
 
-namespace zelvik {
-class SingleInstance;
-}
-
 namespace zelvik::ui {
 
 class CAboutDlg;
 class CAdArea;
 class GlobalHotKey;
+class InstanceMarker;
 class SessionSignals;
-class ShowRequests;
 class TrayIcon;
 class CZelvikDlg;
 
@@ -74,9 +70,9 @@ class CZelvikDlg : public QDialog, public PageHost {
  public:
   static constexpr int kAdCollapseMs = 10000;
 
-  // configPath: the configuration file; marker: the single-instance marker, released by
-  // ExitApplication (may be null).
-  explicit CZelvikDlg(std::filesystem::path configPath, SingleInstance* marker = nullptr,
+  // configPath: the configuration file; marker: the single-instance marker and "--show"
+  // listener, released by ExitApplication (may be null).
+  explicit CZelvikDlg(std::filesystem::path configPath, InstanceMarker* marker = nullptr,
                       MainWindowServices services = {});
   ~CZelvikDlg() override;
 
@@ -94,8 +90,7 @@ class CZelvikDlg : public QDialog, public PageHost {
   // Removes the tray icon, releases the hot key and the single-instance marker, and ends
   // the application's event loop.
   void ExitApplication();
-  // Releases the single-instance marker now, so that a copy started next does not warn.
-  void ReleaseInstanceMarker();
+  InstanceMarker* instanceMarker() const { return marker_; }
 
   // Shows or hides a tool window beside the main window's right edge.
   void ToggleToolWindow(ToolKind kind);
@@ -187,7 +182,7 @@ class CZelvikDlg : public QDialog, public PageHost {
   WeightSettings settings_;
   SettingsStore store_;
   CustomRowSet customRows_;
-  SingleInstance* marker_;
+  InstanceMarker* marker_;
 
   QTabWidget* tabs_ = nullptr;
   std::array<CWeightPage*, 3> pages_{};
@@ -223,7 +218,6 @@ class CZelvikDlg : public QDialog, public PageHost {
   int placeChecks_ = 0;
   GlobalHotKey* hotKey_ = nullptr;
   SessionSignals* signals_ = nullptr;
-  ShowRequests* showRequests_ = nullptr;
   StartHidden startHidden_;
 
   EdgeDocking docking_{DockMetrics{}};

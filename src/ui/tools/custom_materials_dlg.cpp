@@ -5,10 +5,10 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QProcess>
+#include <QFile>
 #include <QPushButton>
-#include <cstdio>
 
+#include "app/hand_over.h"
 #include "app/zelvik_dlg.h"
 #include "common/dialog_units.h"
 #include "common/list_lines.h"
@@ -137,13 +137,8 @@ void CCustomMaterialsDlg::showEvent(QShowEvent* event) {
 }
 
 void RestartProgram(CZelvikDlg& main) {
-  main.ReleaseInstanceMarker();
-  if (!QProcess::startDetached(QCoreApplication::applicationFilePath(), {})) {
-    std::fprintf(stderr, "zelvik: cannot start %s again\n",
-                 QCoreApplication::applicationFilePath().toLocal8Bit().constData());
-    return;
-  }
-  main.ExitApplication();
+  const std::filesystem::path self(QFile::encodeName(QCoreApplication::applicationFilePath()).toStdString());
+  if (HandOver(main.instanceMarker(), self)) main.ExitApplication();
 }
 
 }  // namespace zelvik::ui

@@ -50,9 +50,8 @@ class CCustomMaterialsDlg : public CToolWindow {
   QListWidget* list_ = nullptr;
 };
 
-// Starts this program again without arguments and ends this copy. The single-instance
-// marker goes first, so the new copy does not warn that one is running. If the new copy
-// cannot be started, this one stays.
+// Starts this program again without arguments and ends this copy (see HandOver). If the new
+// copy cannot be started, this one stays.
 void RestartProgram(CZelvikDlg& main);
 
 }  // namespace zelvik::ui

@@ -24,7 +24,7 @@ MainWindowServices FakeDesktop(FakeTray** tray, bool trayHost) {
   return services;
 }
 
-MainWindowFixture::MainWindowFixture(const QByteArray& config, SingleInstance* marker,
+MainWindowFixture::MainWindowFixture(const QByteArray& config, InstanceMarker* marker,
                                      MainWindowServices services) {
   qputenv(kConfigDirEnv, QFile::encodeName(dir_.path()));
   configPath_ = ConfigFilePath(QFile::encodeName(QCoreApplication::applicationDirPath()).toStdString());
