@@ -41,6 +41,10 @@ class XdgAutostart : public AutostartControl {
   bool Enable(const std::filesystem::path& executable) override;
   bool Disable() override;
 
+  // After an update: an entry that starts exactly `from` is made to start `to`; another
+  // entry, or none, stays as it is. False when it named `from` and could not be rewritten.
+  bool Retarget(const std::filesystem::path& from, const std::filesystem::path& to);
+
  private:
   std::filesystem::path entry_;
 };
