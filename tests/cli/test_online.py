@@ -259,8 +259,10 @@ class UpdateAgainstAServer(unittest.TestCase):
         shutil.copy("/bin/sh", old_exe)
         marker = os.path.join(self.tmp.name, "terminated")
         # One fork, at once: a loop of sleeps would briefly show forked children under the
-        # same executable, which the clean-up would rightly end too.
-        old = subprocess.Popen([old_exe, "-c", f"trap 'echo term > {marker}; exit 0' TERM; sleep 60 & wait"])
+        # same executable, which the clean-up would rightly end too. The trap ends the sleep
+        # too, and neither holds the test runner's output open.
+        old = subprocess.Popen([old_exe, "-c", f"trap 'echo term > {marker}; kill $!; exit 0' TERM; sleep 60 & wait"],
+                               stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL, start_new_session=True)
         time.sleep(0.2)
         try:
             # The new copy runs the program's clean-up, as its start would.
@@ -278,9 +280,11 @@ class UpdateAgainstAServer(unittest.TestCase):
             self.assertFalse(os.path.exists(os.path.join(self.app, "list.ini")))
             self.assertTrue(os.path.exists(os.path.join(self.app, "zelvik43")))
         finally:
-            if old.poll() is None:
-                old.kill()
-                old.wait()
+            try:
+                os.killpg(old.pid, signal.SIGKILL)
+            except ProcessLookupError:
+                pass
+            old.wait()
 
     def test_clean_up_by_the_copy_that_downloaded_leaves_everything(self):
         write(os.path.join(self.app, "list.ini"), "[oldexe]\noldexe=zelvik\n")
