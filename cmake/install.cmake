@@ -35,5 +35,7 @@ set(CPACK_DEBIAN_PACKAGE_DEPENDS "libcurl4")
 if(ZELVIK_BUILD_UI)
   string(APPEND CPACK_DEBIAN_PACKAGE_DEPENDS
          ", qt6-qpa-plugins, fonts-wqy-microhei | fonts-noto-cjk | fonts-wqy-zenhei | fonts-arphic-uming")
+  # Qt's own dialogs and buttons in Chinese; without it they are English.
+  set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-translations-l10n")
 endif()
 include(CPack)

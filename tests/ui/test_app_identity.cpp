@@ -41,6 +41,13 @@ class AppIdentityTest : public QObject {
     QCOMPARE(fixture.dlg().windowTitle(), QStringLiteral("ZelvikV4.2"));
   }
 
+  // Qt's own dialogs speak the program's language: the task window's file dialog, buttons.
+  void qtsOwnTextsAreChinese() {
+    UseProgramAppearance();
+    QCOMPARE(QCoreApplication::translate("QPlatformTheme", "Cancel"), QStringLiteral("取消"));
+    QCOMPARE(QCoreApplication::translate("QFileDialog", "File &name:"), QStringLiteral("文件名称(&N)："));
+  }
+
   void updateLogEndsWithThisVersion() {
     // A new version number needs its own entry in the about box's log.
     const QRegularExpression heading(QStringLiteral("^V([0-9.]+)$"), QRegularExpression::MultilineOption);

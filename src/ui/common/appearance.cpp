@@ -1,6 +1,9 @@
 #include "common/appearance.h"
 
 #include <QApplication>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTranslator>
 
 #include "common/app_icons.h"
 #include "common/dialog_units.h"
@@ -38,6 +41,14 @@ void ApplyAppearance(QApplication& app) {
   app.setPalette(DialogPalette());
   app.setFont(DialogFont());
   app.setWindowIcon(SteelProfileIcon());
+  // qtbase_zh_CN.qm of qt6-translations-l10n; without it Qt's texts stay English.
+  auto* qt = new QTranslator(&app);
+  if (qt->load(QLocale(QLocale::Chinese, QLocale::China), QStringLiteral("qtbase"), QStringLiteral("_"),
+               QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+    app.installTranslator(qt);
+  } else {
+    delete qt;
+  }
 }
 
 }  // namespace zelvik::ui
