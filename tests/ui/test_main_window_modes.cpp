@@ -9,6 +9,7 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QSignalSpy>
+#include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -75,6 +76,23 @@ class MainWindowModesTest : public QObject {
     QCOMPARE(actions.at(0), f.dlg().toolCommand(ToolKind::kDensity));
     QCOMPARE(actions.at(2), f.dlg().toolCommand(ToolKind::kWeldPipe));
     QCOMPARE(actions.at(5), f.dlg().toolCommand(ToolKind::kCustom));
+  }
+
+  // Pages two and three and the tool windows are not seen at first: they come just after the
+  // first paint, or a little later for a window that is never painted.
+  void whatIsNotSeenAtFirstComesAfterTheFirstPaint() {
+    QTemporaryDir dir;
+    FakeTray* tray = nullptr;
+    CZelvikDlg unshown(std::filesystem::path(QFile::encodeName(dir.path()).toStdString()) / "ConfigMW.ini", nullptr,
+                       FakeDesktop(&tray));
+    QVERIFY(!unshown.startFinished());
+    QVERIFY(unshown.page(1) == nullptr);
+    QVERIFY(!unshown.toolCommand(ToolKind::kTasks)->isEnabled());
+    QTRY_VERIFY_WITH_TIMEOUT(unshown.startFinished(), 5000);
+    QVERIFY(unshown.page(2) != nullptr);
+    MainWindowFixture shown;  // waits for the rest of the start after its paint
+    QVERIFY(shown.dlg().page(1) != nullptr);
+    QVERIFY(shown.dlg().toolCommand(ToolKind::kTasks)->isEnabled());
   }
 
   void toggleShowsBesideTheRightEdgeAndHidesAgain() {

@@ -191,6 +191,7 @@ void CZelvikDlg::changeEvent(QEvent* event) {
 
 void CZelvikDlg::paintEvent(QPaintEvent* event) {
   QDialog::paintEvent(event);
+  if (!startFinished()) QTimer::singleShot(0, this, &CZelvikDlg::FinishStart);
   // Started with the session: go straight to the tray, when there is one to go to.
   if (startHidden_.OnPaint(UptimeMs(services_), TrayIconVisible())) QTimer::singleShot(0, this, &QWidget::hide);
 }

@@ -27,8 +27,6 @@
 #include "online/update_runner.h"
 #include "config/custom_rows.h"
 #include "pages/page_one.h"
-#include "pages/page_three.h"
-#include "pages/page_two.h"
 #include "platform/working_set.h"
 #include "project_info.h"
 #include "util/numbers.h"
@@ -59,7 +57,7 @@ CZelvikDlg::CZelvikDlg(std::filesystem::path configPath, InstanceMarker* marker,
   CreatePages();
   InitSettings();
   LoadUnitSystem();
-  CreateToolWindows();
+  ScheduleRestOfStart();
   setWindowIcon(SteelProfileIcon());
   fullSize_ = size();
 
@@ -82,10 +80,11 @@ CZelvikDlg::CZelvikDlg(std::filesystem::path configPath, InstanceMarker* marker,
 
 CZelvikDlg::~CZelvikDlg() = default;
 
+// Pages two and three go into their tabs just after the first paint (FinishStart).
 void CZelvikDlg::CreatePages() {
   tabs_->addTab(pages_[0] = new CPageOne(this, tabs_), QStringLiteral(" 第 一 页 "));
-  tabs_->addTab(pages_[1] = new CPageTwo(this, tabs_), QStringLiteral(" 第 二 页 "));
-  tabs_->addTab(pages_[2] = new CPageThree(this, tabs_), QStringLiteral(" 第 三 页 "));
+  tabs_->addTab(new QWidget(tabs_), QStringLiteral(" 第 二 页 "));
+  tabs_->addTab(new QWidget(tabs_), QStringLiteral(" 第 三 页 "));
   tabs_->setCurrentIndex(0);
 }
 
@@ -128,7 +127,9 @@ void CZelvikDlg::SetPreview(const QString& text) { strip_->SetPreview(text); }
 void CZelvikDlg::CollectWeight(const QString& resultText) { strip_->Collect(resultText); }
 
 void CZelvikDlg::RecomputeAll() {
-  for (CWeightPage* page : pages_) page->RecomputeAll();
+  for (CWeightPage* page : pages_) {
+    if (page != nullptr) page->RecomputeAll();
+  }
 }
 
 void CZelvikDlg::OnDensityChanged(const QString& text) {
@@ -149,7 +150,9 @@ void CZelvikDlg::OnUnitSystemChanged(int index) {
 }
 
 void CZelvikDlg::ResetPages() {
-  for (CWeightPage* page : pages_) page->ResetPage();
+  for (CWeightPage* page : pages_) {
+    if (page != nullptr) page->ResetPage();
+  }
 }
 
 void CZelvikDlg::RefreshMembers() {

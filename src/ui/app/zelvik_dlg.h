@@ -92,6 +92,9 @@ class CZelvikDlg : public QDialog, public PageHost {
   void ExitApplication();
   InstanceMarker* instanceMarker() const { return marker_; }
 
+  // Pages two and three and the six tool windows exist: they are made just after the first
+  // paint, which comes sooner so.
+  bool startFinished() const { return slots_[0].followTimer != nullptr; }
   // Shows or hides a tool window beside the main window's right edge.
   void ToggleToolWindow(ToolKind kind);
   // Follow timers 3 to 8: while attach is on, the tool windows keep to the main window.
@@ -161,6 +164,8 @@ class CZelvikDlg : public QDialog, public PageHost {
   void RefreshMembers();
   void Collapse();
 
+  void ScheduleRestOfStart();
+  void FinishStart();
   void CreateToolWindows();
   void CreateTray();
   void InstallDesktopHooks();

@@ -35,6 +35,7 @@ MainWindowFixture::MainWindowFixture(const QByteArray& config, InstanceMarker* m
   dlg_ = std::make_unique<CZelvikDlg>(configPath_, marker, std::move(services));
   dlg_->show();
   if (!QTest::qWaitForWindowExposed(dlg_.get())) qWarning("main window not exposed");
+  if (!QTest::qWaitFor([this] { return dlg_->startFinished(); })) qWarning("the start did not finish");
 }
 
 MainWindowFixture::~MainWindowFixture() = default;
