@@ -1,9 +1,11 @@
 #include "common/start_in_view.h"
 
 #include <QEvent>
+#include <QHelpEvent>
 #include <QLineEdit>
 #include <QStyle>
 #include <QStyleOptionFrame>
+#include <QToolTip>
 
 namespace zelvik::ui {
 
@@ -25,23 +27,29 @@ class StartInView : public QObject {
   }
 
  protected:
+  // The tooltip is worked out when asked for, not at every result shown.
   bool eventFilter(QObject* watched, QEvent* event) override {
-    const QEvent::Type t = event->type();
-    if (t == QEvent::Resize || t == QEvent::FontChange || t == QEvent::StyleChange) Update();
-    return QObject::eventFilter(watched, event);
+    if (event->type() != QEvent::ToolTip || !field_->toolTip().isEmpty()) return QObject::eventFilter(watched, event);
+    if (Cut()) {
+      QToolTip::showText(static_cast<QHelpEvent*>(event)->globalPos(), field_->text(), field_);
+    } else {
+      QToolTip::hideText();
+      event->ignore();
+    }
+    return true;
   }
 
  private:
-  void Update() {
-    field_->setCursorPosition(0);
+  void Update() { field_->setCursorPosition(0); }
+
+  bool Cut() const {
     QStyleOptionFrame option;
     option.initFrom(field_);
     option.lineWidth = field_->hasFrame() ? field_->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &option, field_) : 0;
     const QRect text = field_->style()->subElementRect(QStyle::SE_LineEditContents, &option, field_);
     const QMargins margins = field_->textMargins();
     const int room = text.width() - margins.left() - margins.right() - 2 * kTextMargin;
-    const QString value = field_->text();
-    field_->setToolTip(field_->fontMetrics().horizontalAdvance(value) > room ? value : QString());
+    return field_->fontMetrics().horizontalAdvance(field_->text()) > room;
   }
 
   QLineEdit* field_;

@@ -1,13 +1,13 @@
 #include "pages/drop_list.h"
 
+#include <QHelpEvent>
 #include <QStyleOptionComboBox>
 #include <QStylePainter>
+#include <QToolTip>
 
 namespace zelvik::ui {
 
-CDropList::CDropList(QWidget* parent) : QComboBox(parent) {
-  connect(this, &QComboBox::currentIndexChanged, this, &CDropList::UpdateTip);
-}
+CDropList::CDropList(QWidget* parent) : QComboBox(parent) {}
 
 void CDropList::KeepUnitSymbol(bool keep) {
   keepSymbol_ = keep;
@@ -41,14 +41,18 @@ void CDropList::paintEvent(QPaintEvent*) {
   painter.drawControl(QStyle::CE_ComboBoxLabel, option);
 }
 
-void CDropList::resizeEvent(QResizeEvent* event) {
-  QComboBox::resizeEvent(event);
-  UpdateTip();
-}
-
-void CDropList::UpdateTip() {
+// Worked out when asked for, not at every change of the item: the pages fill and set many
+// lists while the program starts.
+bool CDropList::event(QEvent* event) {
+  if (event->type() != QEvent::ToolTip || !toolTip().isEmpty()) return QComboBox::event(event);
   const QString text = currentText();
-  setToolTip(ShownText() != text ? text : QString());
+  if (ShownText() != text) {
+    QToolTip::showText(static_cast<QHelpEvent*>(event)->globalPos(), text, this);
+  } else {
+    QToolTip::hideText();
+    event->ignore();
+  }
+  return true;
 }
 
 }  // namespace zelvik::ui

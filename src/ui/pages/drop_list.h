@@ -5,8 +5,7 @@
 namespace zelvik::ui {
 
 // A drop-down list that shows an item too long for its field shortened with an ellipsis
-// instead of cut off, and then whole as the field's tooltip; the opened list shows the
-// whole names.
+// instead of cut off, and then whole as its tooltip; the opened list shows the whole names.
 class CDropList : public QComboBox {
   Q_OBJECT
 
@@ -20,12 +19,10 @@ class CDropList : public QComboBox {
   QString ShownText() const;
 
  protected:
+  bool event(QEvent* event) override;
   void paintEvent(QPaintEvent* event) override;
-  void resizeEvent(QResizeEvent* event) override;
 
  private:
-  void UpdateTip();
-
   bool keepSymbol_ = false;
 };
 
