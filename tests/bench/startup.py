@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Start-up time and resident memory of zelvik beside an empty Qt window started the same way
 (and beside the same window showing one line of Chinese, which loads a CJK font).
 

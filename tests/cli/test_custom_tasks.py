@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 """zelvik-cli custom and tasks end to end: the stored format as a script sees and changes it."""
 import json
 import os

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 """zelvik-cli end to end for the online part: GIF frames, list-file values, release signing,
 the update against a real FTP server on loopback, and the clean-up that ends the old copy.
 (The desktop program's own hand-over is tests/ui/e2e/test_update_hand_over.py.)"""

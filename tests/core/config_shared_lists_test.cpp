@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The task list and the custom sizes shared by several writers (two copies of the program,
 // zelvik-cli): each change is one locked read-change-write, so no writer loses another's rows,
 // and a list shows what the file holds after its change.

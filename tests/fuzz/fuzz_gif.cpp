@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Any bytes as a GIF: the walker never reads outside the data, every frame it cuts out is a
 // GIF that the walker reads back as exactly that one frame, and the decoder gives each frame
 // exactly its pixels or nothing.

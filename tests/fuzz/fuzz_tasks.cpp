@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Any bytes as a configuration file holding tasks: loading never fails, the stored form the
 // program writes back loads as the same list, and the walk of a second removes exactly the
 // once-only tasks it reports.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What ties the running program to its installed files: the icon rendered from the same SVG
 // as the icon theme's, on the window; the version of the project in the title; a newest
 // update-log entry for that version; --help and --version answered without a window system.

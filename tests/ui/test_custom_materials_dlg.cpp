@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The custom materials window: which fields a type edits, add and delete against the file,
 // the list, the restart button and its place in the main window.
 #include <QAction>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The single-instance marker and the "--show" listener: one copy listens, and when it ends
 // or lets go the next one does, told by the kernel rather than by polling.
 #include <QFile>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window: settings broadcast to all eighteen calculators, reset, the stored unit
 // system, keys, the advertising area, commands and tooltips.
 #include <QCheckBox>

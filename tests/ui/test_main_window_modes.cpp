@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window's modes: tool windows beside it and following it, the tray icon and its
 // menu, minimise into the tray, start hidden, the topmost call-up, edge docking, the exit
 // sequence.

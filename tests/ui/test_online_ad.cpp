@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The animated picture, the click area and the advertising area of the main window.
 #include <QBuffer>
 #include <QDesktopServices>

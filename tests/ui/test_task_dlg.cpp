@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The task window: its editor's rules, the list against the file, the start-up options, and
 // the timer carrying tasks out while the window is hidden.
 #include <QAction>

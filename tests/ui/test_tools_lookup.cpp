@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The density table and the bearing lookup as their user meets them: find next by button and
 // Enter, the wrap, the "not found" box, the kind list, the double-click copy, the columns.
 #include <QApplication>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The unit converter and the welded-pipe sizes as their user meets them, and the factory that
 // gives the main window its reference tools.
 #include <QComboBox>

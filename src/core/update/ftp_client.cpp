@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The part of the update's FTP client that every client shares: the cap on the files of one
 // update, which a fake client checks as well as the real one.
 #include <algorithm>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window's controls at their places, in dialog units of the dialog font.
 #include <QAction>
 #include <QCheckBox>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window's tool windows: created once, shown beside its right edge, following it.
 #include <QAction>
 #include <QTabWidget>

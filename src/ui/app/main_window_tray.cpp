@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window and the desktop: tray icon, topmost, minimise into the tray, start hidden,
 // global hot key, session signals and "--show" requests.
 #include <QAction>

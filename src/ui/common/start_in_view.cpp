@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "common/start_in_view.h"
 
 #include <QEvent>

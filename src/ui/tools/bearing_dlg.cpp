@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "tools/bearing_dlg.h"
 
 #include <QApplication>

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 """The update's hand-over between two copies of the real program, on a private X server with
 openbox: the old copy downloads the new one from a loopback FTP server when the user answers
 its questions, and starts it. Both copies share one runtime folder, as on a desktop, so the

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 """The real program on a private X server with a real window manager (openbox) and tray host
 (trayer), driven as a user would with xdotool: tray icon, no taskbar button, minimise into the
 tray, Super+A, "zelvik --show", edge docking, the about box's buttons, the tool windows' frames,
