@@ -42,10 +42,12 @@ void ApplyAppearance(QApplication& app) {
   app.setPalette(DialogPalette());
   app.setFont(DialogFont());
   app.setWindowIcon(SteelProfileIcon());
-  // qtbase_zh_CN.qm of qt6-translations-l10n; without it Qt's texts stay English.
+  // qtbase_zh_CN.qm of qt6-translations-l10n; without it Qt's texts stay English. The
+  // default locale gives the file dialog Chinese dates; the program formats its numbers itself.
+  const QLocale chinese(QLocale::Chinese, QLocale::China);
+  QLocale::setDefault(chinese);
   auto* qt = new QTranslator(&app);
-  if (qt->load(QLocale(QLocale::Chinese, QLocale::China), QStringLiteral("qtbase"), QStringLiteral("_"),
-               QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+  if (qt->load(chinese, QStringLiteral("qtbase"), QStringLiteral("_"), QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
     app.installTranslator(qt);
   } else {
     delete qt;
