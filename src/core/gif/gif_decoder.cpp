@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "gif/gif_decoder.h"
 
+#include <algorithm>
 #include <array>
 #include <string>
 
@@ -63,18 +64,22 @@ int InterlacedRow(int n, int height) {
   return height - 1;
 }
 
-// The colour indices of the image, as many as the data gives, in stream order.
+// The colour indices of the image, as many as the data gives, in stream order. Each string
+// is written straight into place from its last byte back, so nothing is stacked or copied.
 std::vector<std::uint8_t> DecodeLzw(std::string_view data, int minCodeSize, std::size_t pixels) {
-  std::vector<std::uint8_t> out;
-  out.reserve(pixels);
-  std::array<std::uint16_t, kMaxCodes> prefix{};
+  std::vector<std::uint8_t> out(pixels);
+  std::array<std::uint16_t, kMaxCodes> prefix{}, length{};
   std::array<std::uint8_t, kMaxCodes> suffix{}, first{};
-  std::array<std::uint8_t, kMaxCodes + 1> stack{};
   const int clear = 1 << minCodeSize, end = clear + 1;
-  for (int i = 0; i < clear; ++i) suffix[static_cast<std::size_t>(i)] = first[static_cast<std::size_t>(i)] = static_cast<std::uint8_t>(i);
+  for (int i = 0; i < clear; ++i) {
+    const auto u = static_cast<std::size_t>(i);
+    suffix[u] = first[u] = static_cast<std::uint8_t>(i);
+    length[u] = 1;
+  }
   int width = minCodeSize + 1, next = clear + 2, prev = -1;
+  std::size_t pos = 0;
   Codes codes(data);
-  while (out.size() < pixels) {
+  while (pos < pixels) {
     const int code = codes.Next(width);
     if (code < 0 || code == end) break;
     if (code == clear) {
@@ -85,32 +90,37 @@ std::vector<std::uint8_t> DecodeLzw(std::string_view data, int minCodeSize, std:
     }
     if (prev < 0) {
       if (code >= clear) break;  // a string that does not exist yet
-      out.push_back(static_cast<std::uint8_t>(code));
+      out[pos++] = static_cast<std::uint8_t>(code);
       prev = code;
       continue;
     }
     if (code > next) break;
-    std::size_t depth = 0;
-    int walk = code;
-    if (code == next) {  // the string of prev and its own first byte
-      stack[depth++] = first[static_cast<std::size_t>(prev)];
-      walk = prev;
+    const auto p = static_cast<std::size_t>(prev);
+    // The code being defined now is the string of prev and prev's own first byte.
+    const bool fresh = code == next;
+    const std::size_t len = fresh ? length[p] + 1u : length[static_cast<std::size_t>(code)];
+    std::size_t at = pos + len - 1;
+    std::size_t walk = fresh ? p : static_cast<std::size_t>(code);
+    if (fresh) {
+      if (at < pixels) out[at] = first[p];
+      --at;
     }
-    while (walk >= clear && depth < kMaxCodes) {
-      stack[depth++] = suffix[static_cast<std::size_t>(walk)];
-      walk = prefix[static_cast<std::size_t>(walk)];
+    for (; walk >= static_cast<std::size_t>(clear); walk = prefix[walk], --at) {
+      if (at < pixels) out[at] = suffix[walk];
     }
-    stack[depth++] = static_cast<std::uint8_t>(walk);
-    while (depth > 0 && out.size() < pixels) out.push_back(stack[--depth]);
+    if (at < pixels) out[at] = static_cast<std::uint8_t>(walk);
+    pos = std::min(pixels, pos + len);
     if (next < kMaxCodes) {
       const auto n = static_cast<std::size_t>(next);
       prefix[n] = static_cast<std::uint16_t>(prev);
       suffix[n] = static_cast<std::uint8_t>(walk);
-      first[n] = first[static_cast<std::size_t>(prev)];
+      first[n] = first[p];
+      length[n] = static_cast<std::uint16_t>(length[p] + 1);
       if (++next == (1 << width) && width < 12) ++width;
     }
     prev = code;
   }
+  out.resize(pos);
   return out;
 }
 
@@ -153,18 +163,20 @@ std::optional<FrameImage> DecodeFrame(std::string_view d) {
   ReadSubBlocks(d, pos, &data);  // what there is of it
 
   const std::vector<std::uint8_t> indices = DecodeLzw(data, minCodeSize, pixels);
-  const bool interlaced = (flags & 0x40) != 0;
-  const std::size_t colours = table.size() / 3;
+  std::array<std::uint32_t, 256> palette{};  // 0 past the table and for the transparent index
+  for (std::size_t i = 0; i < table.size() / 3; ++i) {
+    palette[i] = 0xFF000000u | (static_cast<std::uint32_t>(Byte(table, 3 * i)) << 16) |
+                 (static_cast<std::uint32_t>(Byte(table, 3 * i + 1)) << 8) | static_cast<std::uint32_t>(Byte(table, 3 * i + 2));
+  }
+  if (transparent >= 0) palette[static_cast<std::size_t>(transparent)] = 0;
   image.pixels.assign(pixels, 0);
-  for (std::size_t i = 0; i < indices.size(); ++i) {
-    const int index = indices[i];
-    if (index == transparent || static_cast<std::size_t>(index) >= colours) continue;
-    const std::size_t at = 3 * static_cast<std::size_t>(index);
-    const int n = static_cast<int>(i / static_cast<std::size_t>(image.width));
-    const std::size_t row = static_cast<std::size_t>(interlaced ? InterlacedRow(n, image.height) : n);
-    image.pixels[row * static_cast<std::size_t>(image.width) + i % static_cast<std::size_t>(image.width)] =
-        0xFF000000u | (static_cast<std::uint32_t>(Byte(table, at)) << 16) |
-        (static_cast<std::uint32_t>(Byte(table, at + 1)) << 8) | static_cast<std::uint32_t>(Byte(table, at + 2));
+  const bool interlaced = (flags & 0x40) != 0;
+  const auto width = static_cast<std::size_t>(image.width);
+  for (std::size_t n = 0, from = 0; from < indices.size(); ++n, from += width) {
+    const std::size_t row = interlaced ? static_cast<std::size_t>(InterlacedRow(static_cast<int>(n), image.height)) : n;
+    std::uint32_t* out = image.pixels.data() + row * width;
+    const std::size_t count = std::min(width, indices.size() - from);
+    for (std::size_t x = 0; x < count; ++x) out[x] = palette[indices[from + x]];
   }
   return image;
 }
