@@ -93,8 +93,7 @@ class CZelvikDlg : public QDialog, public PageHost {
   void ExitApplication();
   InstanceMarker* instanceMarker() const { return marker_; }
 
-  // Pages two and three and the six tool windows exist: they are made just after the first
-  // paint, which comes sooner so.
+  // Pages two and three and the six tool windows exist (made just after the first paint).
   bool startFinished() const { return slots_[0].followTimer != nullptr; }
   // Shows or hides a tool window beside the main window's right edge.
   void ToggleToolWindow(ToolKind kind);
