@@ -44,6 +44,17 @@ class ConfigCase(unittest.TestCase):
         return lines[0]
 
 
+class ReadOnly(ConfigCase):
+    def test_a_change_that_cannot_be_stored_exits_1_with_one_line(self):
+        self.write("[Setting]\nminirun=1\n")
+        os.chmod(self.path, 0o444)
+        for args in (["tasks", "add", "--kind", "1", "--period", "1"], ["tasks", "clear"],
+                     ["custom", "add", "--kind", "0", "--model", "a", "--unit-weight", "1"]):
+            with self.subTest(args=args):
+                self.assertIn(self.path, self.refused(1, *args))
+        self.assertEqual(self.text(), "[Setting]\nminirun=1\n")
+
+
 class Custom(ConfigCase):
     def test_first_angle_row(self):
         self.assertEqual(self.ok("custom"), [])
