@@ -1,8 +1,11 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # `cmake --install` and the Debian package (`cpack` in the build folder; scripts/package).
 set(CMAKE_INSTALL_DEFAULT_DIRECTORY_PERMISSIONS
     OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE WORLD_READ WORLD_EXECUTE)
 
 install(TARGETS zelvik-cli RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+# The licence and the credit of the bearing tables, in Debian's machine-readable format.
+install(FILES ${PROJECT_SOURCE_DIR}/resources/debian/copyright DESTINATION ${CMAKE_INSTALL_DOCDIR})
 if(ZELVIK_BUILD_UI)
   install(TARGETS zelvik RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 endif()
@@ -35,5 +38,7 @@ set(CPACK_DEBIAN_PACKAGE_DEPENDS "libcurl4")
 if(ZELVIK_BUILD_UI)
   string(APPEND CPACK_DEBIAN_PACKAGE_DEPENDS
          ", qt6-qpa-plugins, fonts-wqy-microhei | fonts-noto-cjk | fonts-wqy-zenhei | fonts-arphic-uming")
+  # Qt's own dialogs and buttons in Chinese; without it they are English.
+  set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-translations-l10n")
 endif()
 include(CPack)

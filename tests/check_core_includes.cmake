@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Fails when anything under src/core includes Qt, curl or xcb headers.
 file(GLOB_RECURSE files "${ROOT}/*.h" "${ROOT}/*.hpp" "${ROOT}/*.cpp")
 set(bad "")

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Fails when a C++ source under src/ or tests/ is named in no CMakeLists.txt: sources are
 # listed by hand, so a new file is a visible change to the build, and one left out is never
 # built (or, for a test, never run).

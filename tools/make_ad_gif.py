@@ -1,4 +1,5 @@
 #!/usr/bin/python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Draws the advertisement shown at the bottom of the main window: resources/ad.gif, a
 GIF89a of 425 x 87 pixels with three frames that loops without end.
 

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # bash completion for zelvik-cli.
 # Commands, calculators and options are read from `zelvik-cli --help`, so the completion
 # knows whatever the installed program knows.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // zelvik-cli: the calculation core for scripts and checks. JSON on stdout; bad usage
 // exits 2 and a refused operation exits 1, each with one line on stderr.
 #include <iostream>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <filesystem>
@@ -40,6 +41,10 @@ class XdgAutostart : public AutostartControl {
   // Writes the entry (through a temporary file renamed into place), creating the folder.
   bool Enable(const std::filesystem::path& executable) override;
   bool Disable() override;
+
+  // After an update: an entry that starts exactly `from` is made to start `to`; another
+  // entry, or none, stays as it is. False when it named `from` and could not be rewritten.
+  bool Retarget(const std::filesystem::path& from, const std::filesystem::path& to);
 
  private:
   std::filesystem::path entry_;

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -6,6 +7,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <fstream>
 
 #include "platform/autostart.h"
 #include "util/utf8.h"
@@ -117,6 +119,16 @@ bool XdgAutostart::Enable(const fs::path& executable) {
     return false;
   }
   return true;
+}
+
+bool XdgAutostart::Retarget(const fs::path& from, const fs::path& to) {
+  const std::optional<std::string> old = DesktopExecValue(from.string());
+  std::ifstream in(entry_);
+  if (entry_.empty() || !old || !in) return true;
+  std::string line;
+  bool names = false;
+  while (std::getline(in, line)) names = names || line == "Exec=" + *old;
+  return !names || Enable(to);
 }
 
 bool XdgAutostart::Disable() {

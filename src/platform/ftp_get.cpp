@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/ftp_get.h"
 
 #include "platform/curl_library.h"
@@ -185,17 +186,6 @@ bool CFtpGet::GetFile(const std::string& remote, const fs::path& local) {
   ok = ok && std::rename(tmpl.c_str(), local.c_str()) == 0;
   if (!ok) ::unlink(tmpl.c_str());
   return ok;
-}
-
-int CFtpGet::GetFiles(const std::vector<std::string>& remote, const std::vector<fs::path>& local) {
-  failed_.fill(false);
-  const std::size_t n = std::min(remote.size(), local.size());
-  int failures = static_cast<int>(std::max(remote.size(), local.size()) - std::min<std::size_t>(n, kMaxFiles));
-  for (std::size_t i = 0; i < n && i < static_cast<std::size_t>(kMaxFiles); ++i) {
-    failed_[i] = !GetFile(remote[i], local[i]);
-    if (failed_[i]) ++failures;
-  }
-  return failures;
 }
 
 bool CFtpGet::CloseConnection() {

@@ -1,6 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include <array>
 #include <atomic>
 #include <cstdint>
 #include <filesystem>
@@ -17,8 +17,6 @@ namespace zelvik {
 // Failures are results: a message goes to stderr, nothing is thrown.
 class CFtpGet : public update::FtpClient {
  public:
-  static constexpr int kMaxFiles = 100;
-
   CFtpGet();
   ~CFtpGet() override;
   CFtpGet(const CFtpGet&) = delete;
@@ -30,15 +28,12 @@ class CFtpGet : public update::FtpClient {
   // Writes a temporary file in local's folder and renames it over local once the whole
   // file has arrived, so local is never half-written.
   bool GetFile(const std::string& remote, const std::filesystem::path& local) override;
-  // At most kMaxFiles pairs; the rest fail. Sets failed(i) per pair.
-  int GetFiles(const std::vector<std::string>& remote, const std::vector<std::filesystem::path>& local) override;
   bool CloseConnection() override;
 
   // Aborts the transfer under way at once and makes every later call fail, so that nobody
   // waits for a download at exit. Safe from any thread.
   void Cancel();
 
-  bool failed(int i) const { return i >= 0 && i < kMaxFiles && failed_[static_cast<std::size_t>(i)]; }
   const std::string& server() const { return server_; }
 
   // A connection attempt gives up after connectSeconds; a transfer slower than
@@ -58,7 +53,6 @@ class CFtpGet : public update::FtpClient {
   std::mutex multiMutex_;  // multi_ against Cancel() from another thread
   std::string server_;
   std::string base_;      // "ftp://host[:port]/"
-  std::array<bool, kMaxFiles> failed_{};
   std::atomic<bool> cancelled_{false};
   long connectSeconds_ = 15;
   long lowSpeedBytes_ = 16;

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/single_instance.h"
 
 #include <fcntl.h>
@@ -59,6 +60,14 @@ int Lock(int fd, int operation) {
 }
 
 }  // namespace
+
+int OpenRuntimeFile(const std::string& name) {
+  const int dir = OpenRuntimeFolder();
+  if (dir < 0) return -1;
+  const int fd = openat(dir, name.c_str(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW | O_NOCTTY, 0600);
+  close(dir);
+  return fd;
+}
 
 std::filesystem::path RuntimeDir() {
   std::filesystem::path dir;

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <filesystem>
@@ -13,6 +14,10 @@ std::filesystem::path RuntimeDir();
 // it is a symbolic link or belongs to another user, made private when it is not. Returns a
 // descriptor of the folder, O_CLOEXEC.
 int OpenPrivateFolder(const std::filesystem::path& dir);
+
+// Opens (creating it 0600 at need) a file of the runtime folder, not through a symbolic link;
+// -1 without a usable runtime folder.
+int OpenRuntimeFile(const std::string& name);
 
 // A named marker that exists while any copy of the program runs: every copy holds a shared
 // flock on one file in the runtime folder for its whole life, and a starting copy probes it

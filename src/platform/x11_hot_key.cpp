@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/x11_hot_key.h"
 
 #include <xcb/xcb_keysyms.h>
@@ -180,6 +181,26 @@ bool HasNetWmState(xcb_connection_t* c, xcb_window_t window, const char* name) {
   const auto* atoms = static_cast<const xcb_atom_t*>(xcb_get_property_value(current.get()));
   const int count = xcb_get_property_value_length(current.get()) / 4;
   return std::find(atoms, atoms + count, wanted) != atoms + count;
+}
+
+std::string WindowManagerName(xcb_connection_t* c, xcb_window_t root) {
+  const xcb_atom_t check = Atom(c, "_NET_SUPPORTING_WM_CHECK");
+  XcbReply<xcb_get_property_reply_t> owner(
+      xcb_get_property_reply(c, xcb_get_property(c, 0, root, check, XCB_ATOM_WINDOW, 0, 1), nullptr));
+  if (!owner || owner->format != 32 || xcb_get_property_value_length(owner.get()) != 4) return {};
+  const xcb_window_t wm = *static_cast<const xcb_window_t*>(xcb_get_property_value(owner.get()));
+  XcbReply<xcb_get_property_reply_t> name(xcb_get_property_reply(
+      c, xcb_get_property(c, 0, wm, Atom(c, "_NET_WM_NAME"), Atom(c, "UTF8_STRING"), 0, 64), nullptr));
+  if (!name || name->format != 8) return {};
+  return std::string(static_cast<const char*>(xcb_get_property_value(name.get())),
+                     static_cast<std::size_t>(xcb_get_property_value_length(name.get())));
+}
+
+void SetWindowType(xcb_connection_t* c, xcb_window_t window, const char* type) {
+  const xcb_atom_t atom = Atom(c, type);
+  if (atom == XCB_ATOM_NONE) return;
+  xcb_change_property(c, XCB_PROP_MODE_REPLACE, window, Atom(c, "_NET_WM_WINDOW_TYPE"), XCB_ATOM_ATOM, 32, 1, &atom);
+  xcb_flush(c);
 }
 
 bool ReadFramePlace(xcb_connection_t* c, xcb_window_t root, xcb_window_t window, FramePlace* place) {

@@ -1,8 +1,10 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <xcb/xcb.h>
 
 #include <cstdint>
+#include <string>
 #include <vector>
 
 struct _XCBKeySymbols;
@@ -68,5 +70,11 @@ struct FramePlace {
   int frameTop = 0;
 };
 bool ReadFramePlace(xcb_connection_t* connection, xcb_window_t root, xcb_window_t window, FramePlace* place);
+
+// The name the running window manager gives itself (_NET_WM_NAME of the window that
+// _NET_SUPPORTING_WM_CHECK names); empty when none does.
+std::string WindowManagerName(xcb_connection_t* connection, xcb_window_t root);
+// Replaces a window's _NET_WM_WINDOW_TYPE; the window manager reads it when the window is mapped.
+void SetWindowType(xcb_connection_t* connection, xcb_window_t window, const char* type);
 
 }  // namespace zelvik

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // Bin-packing instance files for the cutting benchmarks (OR-Library and .BPP formats), and a

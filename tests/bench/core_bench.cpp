@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The cost of our own work per keystroke and per settings change, and the evaluator beside
 // a widely used parser on the same expressions. Run: build/tests/bench/zelvik_bench
 #include <benchmark/benchmark.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The cutting optimiser's time on a workshop-sized job and on one instance of each public set.
 // The whole sets, with quality figures, are zelvik_cutting_runner's.
 #include <benchmark/benchmark.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The cutting optimiser over the public bin-packing sets: per set the instances, valid plans,
 // plans no worse than first-fit decreasing, proven optima, the most bars over the bound and
 // the time taken. Not part of the pass/fail run.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // An empty Qt window, started like the program, as the yardstick of the start-up measurement.
 // With --text it shows one line of Chinese in the dialog font: the least any window of ours
 // costs, since the first Chinese glyph loads a CJK font.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The materials list at 10,000 rows: read, computed and totalled (goal 100 ms), and written
 // as a workbook (goal 1.5 s). Run: build/tests/bench/zelvik_list_bench
 #include <benchmark/benchmark.h>

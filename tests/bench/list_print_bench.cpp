@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The materials list at 10,000 rows printed to PDF (goal 5 s).
 #include <benchmark/benchmark.h>
 #include <unistd.h>

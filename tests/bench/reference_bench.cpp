@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The reference tools' searches and conversion: find next over the whole bearing catalogue
 // (a text that matches no line visits all 2,110), the density table, one converter keystroke.
 #include <benchmark/benchmark.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Spec strings read: one typical string each (goal: 5 µs), and a takeoff of 10,000 (goal:
 // 50 ms). The index of the tables is built before the clock starts.
 #include <benchmark/benchmark.h>

@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Start-up time and resident memory of zelvik beside an empty Qt window started the same way
 (and beside the same window showing one line of Chinese, which loads a CJK font).
 
@@ -20,16 +21,19 @@ import time
 
 
 def start_xvfb():
-    for display in range(90, 110):
-        if not os.path.exists(f"/tmp/.X11-unix/X{display}") and not os.path.exists(f"/tmp/.X{display}-lock"):
-            proc = subprocess.Popen(["Xvfb", f":{display}", "-screen", "0", "1280x1024x24", "-nolisten", "tcp"],
-                                    stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
-            for _ in range(100):
-                if os.path.exists(f"/tmp/.X11-unix/X{display}"):
-                    return proc, f":{display}"
-                time.sleep(0.05)
-            proc.kill()
-    raise SystemExit("no free display for Xvfb")
+    """Xvfb on a display it picks itself (-displayfd), so that no display number is guessed."""
+    read, write = os.pipe()
+    proc = subprocess.Popen(["Xvfb", "-displayfd", str(write), "-screen", "0", "1280x1024x24", "-nolisten", "tcp"],
+                            pass_fds=[write], stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+    os.close(write)
+    number = b""
+    while not number.endswith(b"\n"):
+        chunk = os.read(read, 16)
+        if not chunk:
+            raise SystemExit("Xvfb did not start")
+        number += chunk
+    os.close(read)
+    return proc, ":" + number.decode().strip()
 
 
 def measure(command, env):
@@ -79,7 +83,8 @@ def main():
     finally:
         shutil.rmtree(scratch, ignore_errors=True)
         if xvfb:
-            xvfb.kill()
+            xvfb.terminate()  # a killed server would leave its lock file behind
+            xvfb.wait()
 
 
 if __name__ == "__main__":

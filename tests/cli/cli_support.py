@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Running zelvik-cli from the end-to-end tests."""
 import json
 import os

@@ -1,4 +1,5 @@
 #!/usr/bin/python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Prints an .xlsx workbook as JSON, as a spreadsheet program reads it: per sheet its frozen
 pane, rows repeated on printed pages, column widths and every cell's value, cached value
 of a formula, and number format. Runs under Debian's python3 (python3-openpyxl)."""

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 """zelvik-cli end to end: the evaluator's and the calculators' edge cases as a user's script sees them."""
 import json
 import math

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 """zelvik-cli cut end to end: arguments, the pieces file and the JSON; the optimiser's rules
 are the core tests' business."""
 import os

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 """zelvik-cli list: the JSON of a materials list file, its errors, and the csv, xlsx and pdf
 it writes, read back as a spreadsheet program and a PDF viewer read them."""
 import json

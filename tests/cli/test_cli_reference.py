@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 """zelvik-cli end to end for the reference tools: density table, units, welded pipes, bearings."""
 import json
 import os

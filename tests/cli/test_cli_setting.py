@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 """zelvik-cli setting: the "Setting" section as the program stores it, also from several processes."""
 import json
 import os

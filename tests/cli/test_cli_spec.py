@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 """zelvik-cli spec and weight --spec: the arguments and the JSON a script sees."""
 import json
 import unittest

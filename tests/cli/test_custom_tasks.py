@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 """zelvik-cli custom and tasks end to end: the stored format as a script sees and changes it."""
 import json
 import os
@@ -41,6 +42,17 @@ class ConfigCase(unittest.TestCase):
         lines = p.stderr.decode("utf-8").splitlines()
         self.assertEqual(len(lines), 1, lines)
         return lines[0]
+
+
+class ReadOnly(ConfigCase):
+    def test_a_change_that_cannot_be_stored_exits_1_with_one_line(self):
+        self.write("[Setting]\nminirun=1\n")
+        os.chmod(self.path, 0o444)
+        for args in (["tasks", "add", "--kind", "1", "--period", "1"], ["tasks", "clear"],
+                     ["custom", "add", "--kind", "0", "--model", "a", "--unit-weight", "1"]):
+            with self.subTest(args=args):
+                self.assertIn(self.path, self.refused(1, *args))
+        self.assertEqual(self.text(), "[Setting]\nminirun=1\n")
 
 
 class Custom(ConfigCase):
@@ -102,7 +114,8 @@ class Tasks(ConfigCase):
     def test_list_add_and_the_stored_keys(self):
         self.assertEqual(self.ok("tasks"), [])
         tasks = self.add(0, 3, hour=8, minute=30, content="开会")
-        self.assertEqual(tasks, [{"line": "1、每天 08:30:00 开会", "kind": 0, "period": 3, "month": 1, "day": 1,
+        # As the file holds it: a daily task stores no month or day, which read back as 0.
+        self.assertEqual(tasks, [{"line": "1、每天 08:30:00 开会", "kind": 0, "period": 3, "month": 0, "day": 0,
                                   "weekday": 0, "hour": 8, "minute": 30, "second": 0, "content": "开会"}])
         self.assertEqual(self.text(), "[任务01]\nrenwuxiang01=0\nzhouqi01=3\nhour01=8\nminute01=30\nsecond01=0\n"
                                       "txy01=开会\n")

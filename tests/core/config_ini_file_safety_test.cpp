@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The configuration file against odd files and other processes: read-only files, symbolic
 // links, UTF-8 saved by an editor, writers that are killed, writers that race.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include <gtest/gtest.h>
 
 #include <string>
@@ -131,7 +132,7 @@ TEST(CheckTasksTest, RemindersOfOneSecondShareOneBox) {
   EXPECT_EQ(none.reminder, std::nullopt);
   EXPECT_TRUE(none.actions.empty());
   EXPECT_EQ(table.count(), 2);
-  EXPECT_FALSE(at30.removedOnce);
+  EXPECT_TRUE(at30.removed.empty());
 }
 
 TEST(CheckTasksTest, OnceOnlyTasksAreRemovedDuringTheWalk) {
@@ -153,7 +154,8 @@ TEST(CheckTasksTest, OnceOnlyTasksAreRemovedDuringTheWalk) {
   EXPECT_EQ(due.actions[3].kind, TaskKind::kShutDown);
   EXPECT_EQ(due.actions[3].content, "");
   EXPECT_EQ(due.reminder, std::optional<std::string>("12月8日 10:30:00\ndaily\nfirst\n"));
-  EXPECT_TRUE(due.removedOnce);
+  ASSERT_EQ(due.removed.size(), 3u);
+  EXPECT_EQ(due.removed[1].content, "/opt/own");
   EXPECT_EQ(table.Lines(), (std::vector<std::string>{"1、每天 10:30:00 daily", "2、12月09日10:30:00 运行/opt/next",
                                                      "3、12月08日10:30:01 later"}));
   // The next second finds the renumbered list.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
@@ -8,6 +9,7 @@
 #include "config/gbk.h"
 #include "update/list_file.h"
 #include "update/update_check.h"
+#include "update/update_list.h"
 #include "update_fakes.h"
 
 namespace zelvik::update {
@@ -70,6 +72,22 @@ class UpdateCheckTest : public testing::Test {
   FakeQuestions questions;
   std::ostringstream log;
 };
+
+// Every client, the real one too, fetches at most a hundred files of one update.
+TEST(FtpClientTest, AHundredFilesAtMost) {
+  TempDir dir;
+  FakeFtp ftp;
+  ftp.files["f"] = "x";
+  ftp.ConnectServer("server");
+  const std::vector<std::string> remote(kMaxUpdateFiles + 1, "f");
+  const std::vector<fs::path> local(kMaxUpdateFiles + 1, dir.path() / "f");
+  EXPECT_EQ(ftp.GetFiles(remote, local), 1);
+  EXPECT_EQ(ftp.requests.size(), 100u);
+  EXPECT_FALSE(ftp.failed(99));
+  EXPECT_TRUE(ftp.failed(100));
+  EXPECT_EQ(ftp.GetFiles({"f", "missing", "f"}, {local[0], local[0]}), 2);  // one without a place to go
+  EXPECT_EQ(std::vector<bool>({ftp.failed(0), ftp.failed(1), ftp.failed(2)}), std::vector<bool>({false, true, true}));
+}
 
 TEST_F(UpdateCheckTest, SameOrOlderVersionAsksNothingAndLeavesNoList) {
   for (const char* version : {"4.2", "4.1", "4.20", "", "x"}) {

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <filesystem>
@@ -41,11 +42,6 @@ class FakeFtp : public FtpClient {
     if (!connected || it == files.end()) return false;
     testing_files::WriteBytes(local, it->second);
     return true;
-  }
-  int GetFiles(const std::vector<std::string>& remote, const std::vector<std::filesystem::path>& local) override {
-    int failed = 0;
-    for (std::size_t i = 0; i < remote.size(); ++i) failed += GetFile(remote[i], local[i]) ? 0 : 1;
-    return failed;
   }
   bool CloseConnection() override {
     const bool was = connected;

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Feeds arbitrary bytes to the expression evaluator, both through EvalExpression and
 // straight into CMathString (which must refuse, never overrun, whatever it is given),
 // and checks the invariants that hold for every input.

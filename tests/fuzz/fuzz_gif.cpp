@@ -1,10 +1,13 @@
-// Any bytes as a GIF: the walker never reads outside the data, and every frame it cuts out
-// is a GIF that the walker reads back as exactly that one frame.
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Any bytes as a GIF: the walker never reads outside the data, every frame it cuts out is a
+// GIF that the walker reads back as exactly that one frame, and the decoder gives each frame
+// exactly its pixels or nothing.
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
 #include <string_view>
 
+#include "gif/gif_decoder.h"
 #include "gif/gif_walker.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
@@ -23,6 +26,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
       std::abort();
     }
     if (frame.disposal < 0 || frame.disposal > 7 || frame.delay < -1 || frame.delay > 65535) std::abort();
+    if (const auto image = zelvik::gif::DecodeFrame(frame.gif)) {
+      if (image->width != frame.width || image->height != frame.height ||
+          image->pixels.size() != static_cast<std::size_t>(frame.width) * static_cast<std::size_t>(frame.height)) {
+        std::abort();
+      }
+    }
   }
   return 0;
 }

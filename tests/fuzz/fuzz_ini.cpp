@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Any bytes as a configuration file: parsing never fails, an untouched document writes back
 // byte for byte, an edit keeps every byte that was there and reads back as written, and the
 // deleting paths (keys, sections, the "Setting" rule) remove what they must and nothing else.

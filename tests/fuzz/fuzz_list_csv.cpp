@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Any bytes as a list file: reading never fails other than with a problem, every row read is
 // within the list's limits, and a list read is written and read back to the same rows.
 #include <cmath>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Any bytes as an update list: the lookups never fail or read outside the text, a value
 // found is a trimmed part of one line, and the list checks accept only acceptable names.
 #include <cstddef>

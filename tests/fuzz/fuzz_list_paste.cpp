@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Any bytes as pasted rows: every row is either read or reported, on a line of the text, and
 // the rows read are within the list's limits.
 #include <algorithm>

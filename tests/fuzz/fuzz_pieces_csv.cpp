@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Any bytes as a pieces CSV file: the reader either refuses them with a line number inside
 // the text or returns pieces with positive finite lengths and whole positive quantities.
 #include <algorithm>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Feeds arbitrary bytes to the spec-string parser, with and without user-defined sizes, and
 // checks what holds for every text: one reading whose canonical text reads back to it, or
 // an error with at most five candidates that are readings themselves; weights finite.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Any bytes as a configuration file holding tasks: loading never fails, the stored form the
 // program writes back loads as the same list, and the walk of a second removes exactly the
 // once-only tasks it reports.
@@ -29,7 +30,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   }
   const int before = table.count();
   const zelvik::DueTasks due = zelvik::CheckTasks(table, t);
-  if (table.count() != before - once || due.removedOnce != (once > 0)) std::abort();
+  if (table.count() != before - once || due.removed.size() != static_cast<std::size_t>(once)) std::abort();
   if (due.actions.size() > static_cast<std::size_t>(before)) std::abort();
   return 0;
 }

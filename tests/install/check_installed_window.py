@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """The installed program on a private X server, started by a user who cannot write to its
 folder (root runs it as "nobody"), with a throw-away home: its window shows, and a setting
 changed in the window lands in ~/.config/zelvik/ConfigMW.ini, not beside the executable.

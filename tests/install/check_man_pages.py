@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Checks that a man page says what the program's --help says.
 
     check_man_pages.py PROGRAM MAN_PAGE [PROGRAM MAN_PAGE ...]

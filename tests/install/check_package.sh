@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the Debian package as a user would (apt-get install ./zelvik_….deb), tries what it
 # installed from /usr, and removes it again.
 #   tests/install/check_package.sh build-pkg/zelvik_VERSION_ARCH.deb [--screenshot FILE.png]
@@ -41,10 +42,11 @@ desktop-file-validate "$desktop"
 appstreamcli validate --no-net "/usr/share/metainfo/$id.metainfo.xml" >/dev/null
 for f in "/usr/share/icons/hicolor/scalable/apps/$id.svg" "/usr/share/icons/hicolor/48x48/apps/$id.png" \
          /usr/share/man/man1/zelvik.1.gz /usr/share/man/man1/zelvik-cli.1.gz \
-         /usr/share/bash-completion/completions/zelvik-cli; do
+         /usr/share/bash-completion/completions/zelvik-cli /usr/share/doc/zelvik/copyright; do
   [ -f "$f" ] || fail "$f is missing"
 done
-echo "desktop entry, metadata, icons, man pages and completion installed as $id"
+grep -q '^License: GPL-3+$' /usr/share/doc/zelvik/copyright || fail "the copyright file names no GPL-3+ licence"
+echo "desktop entry, metadata, icons, man pages, completion and copyright installed as $id"
 
 python3 "$here/check_installed_window.py" /usr/bin/zelvik --desktop-entry "$desktop" "$@"
 

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 """The bash completion of zelvik-cli, driven as bash drives it: COMP_WORDS, COMP_CWORD and
 the completion function, against the real program."""
 import os

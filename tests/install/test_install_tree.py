@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 """`cmake --install` into a scratch prefix: exactly the expected files, each usable."""
 import gzip
 import os
@@ -42,13 +43,26 @@ class InstallTreeTest(unittest.TestCase):
 
     def test_exactly_the_expected_files(self):
         expected = {"bin/zelvik-cli", "share/man/man1/zelvik-cli.1.gz",
-                    "share/bash-completion/completions/zelvik-cli"}
+                    "share/bash-completion/completions/zelvik-cli", "share/doc/zelvik/copyright"}
         if WITH_UI:
             expected |= {"bin/zelvik", "share/man/man1/zelvik.1.gz",
                          f"share/applications/{APP_ID}.desktop", f"share/metainfo/{APP_ID}.metainfo.xml",
                          f"share/icons/hicolor/scalable/apps/{APP_ID}.svg"}
             expected |= {f"share/icons/hicolor/{s}x{s}/apps/{APP_ID}.png" for s in ICON_SIZES}
         self.assertEqual(self.files, expected)
+
+    def test_copyright_is_machine_readable_and_credits_the_bearing_tables(self):
+        with open(self.path("share/doc/zelvik/copyright"), encoding="utf-8") as f:
+            paragraphs = [p for p in f.read().split("\n\n") if p.strip()]
+        fields = [dict(re.findall(r"^([A-Za-z-]+): ?(.*)$", p, re.M)) for p in paragraphs]
+        self.assertEqual(fields[0]["Format"], "https://www.debian.org/doc/packaging-manuals/copyright-format/1.0/")
+        files = {p["Files"]: p["License"] for p in fields if "Files" in p}
+        self.assertEqual(files["*"], "GPL-3+")
+        self.assertEqual(files["data/bearings/*"], "MIT")
+        # Every licence named has its text.
+        named = {n for p in fields if "Files" in p for n in p["License"].split(" and ")}
+        self.assertEqual(named, {p["License"] for p in fields if "Files" not in p and "License" in p})
+        self.assertIn("ArtemFilin1990", paragraphs[2])
 
     def test_installed_cli_computes(self):
         out = subprocess.run([self.path("bin/zelvik-cli"), "weight", "hot-angle", "--length", "6000"],
@@ -86,6 +100,7 @@ class InstallTreeTest(unittest.TestCase):
         root = ET.parse(self.path(f"share/metainfo/{APP_ID}.metainfo.xml")).getroot()
         self.assertEqual(root.findtext("id"), APP_ID)
         self.assertEqual(root.findtext("launchable"), f"{APP_ID}.desktop")
+        self.assertEqual(root.findtext("project_license"), "GPL-3.0-or-later")
         self.assertEqual(sorted(b.text for b in root.iter("binary")),
                          sorted(os.path.basename(p) for p in self.files if p.startswith("bin/")))
         version = subprocess.run([self.path("bin/zelvik"), "--version"], capture_output=True, text=True,

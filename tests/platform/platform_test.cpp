@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
@@ -10,6 +11,7 @@
 #include <fstream>
 #include <vector>
 
+#include "platform/autostart.h"
 #include "platform/desktop_calculator.h"
 #include "platform/single_instance.h"
 
@@ -158,6 +160,20 @@ TEST_F(SingleInstanceTest, SimultaneousStartsFindExactlyOneFirst) {
     close(up[0]);
     for (pid_t pid : pids) waitpid(pid, nullptr, 0);
     EXPECT_EQ(firsts, 1) << "round " << round;
+  }
+}
+
+// After an update the session starts the new copy, if it started the old one.
+TEST(XdgAutostart, AnUpdateRetargetsOnlyAnEntryNamingTheOldCopy) {
+  TempDir tmp;
+  XdgAutostart autostart(tmp.path() / "autostart" / "Zelvik.desktop");
+  const fs::path old = "/opt/钢材/zelvik", fresh = "/opt/钢材/zelvik43";
+  EXPECT_TRUE(autostart.Retarget(old, fresh));
+  EXPECT_FALSE(fs::exists(autostart.entry())) << "no entry is made where there was none";
+  for (const auto& [named, after] : {std::pair{old, fresh}, {fs::path("/opt/other/zelvik"), fs::path("/opt/other/zelvik")}}) {
+    ASSERT_TRUE(autostart.Enable(named));
+    EXPECT_TRUE(autostart.Retarget(old, fresh));
+    EXPECT_EQ(testing_files::ReadText(autostart.entry()), *AutostartEntryText(after.string()));
   }
 }
 

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 """The platform services of the scheduled tasks against real stand-ins.
 
 logind: python3-dbusmock's logind template on a private system bus; monitor off: an Xvfb of

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The update check end to end against a real FTP server on loopback, with the real
 // signature and hashes; only the user's answer is scripted.
 #include <gtest/gtest.h>

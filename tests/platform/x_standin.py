@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 """A minimal X server stand-in that offers the DPMS extension and records its requests.
 
 Debian's Xvfb has no DPMS (its screens have no power hook), so the requests a client sends

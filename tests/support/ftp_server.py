@@ -1,4 +1,5 @@
 #!/usr/bin/python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """A loopback FTP server for the tests: anonymous and read-only over --root, on a port the
 system picks, which it prints as the first line of standard output. It ends when its
 standard input closes, so a test that dies never leaves it behind.

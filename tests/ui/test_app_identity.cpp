@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What ties the running program to its installed files: the icon rendered from the same SVG
 // as the icon theme's, on the window; the version of the project in the title; a newest
 // update-log entry for that version; --help and --version answered without a window system.
@@ -39,6 +40,13 @@ class AppIdentityTest : public QObject {
     QCOMPARE(fixture.dlg().windowIcon().availableSizes(), SteelProfileIcon().availableSizes());
     QCOMPARE(fixture.dlg().windowTitle(), QStringLiteral("ZelvikV") + QLatin1String(kProjectVersion));
     QCOMPARE(fixture.dlg().windowTitle(), QStringLiteral("ZelvikV4.2"));
+  }
+
+  // Qt's own dialogs speak the program's language: the task window's file dialog, buttons.
+  void qtsOwnTextsAreChinese() {
+    UseProgramAppearance();
+    QCOMPARE(QCoreApplication::translate("QPlatformTheme", "Cancel"), QStringLiteral("取消"));
+    QCOMPARE(QCoreApplication::translate("QFileDialog", "File &name:"), QStringLiteral("文件名称(&N)："));
   }
 
   void updateLogEndsWithThisVersion() {

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The custom materials window: which fields a type edits, add and delete against the file,
 // the list, the restart button and its place in the main window.
 #include <QAction>
@@ -140,6 +141,29 @@ class CustomMaterialsDlgTest : public QObject {
     e.Click("1083");
     QCOMPARE(e.Lines(), (QStringList{QStringLiteral("1、角钢(热轧) ∠30×30×3  0.9"), QStringLiteral("2、八角钢 S8  0.5")}));
     QCOMPARE(e.Text(), std::string("[角钢]\n型号1=∠30×30×3\n单重1=0.9\n[八角钢]\n型号1=S8\n单重1=0.5\n"));
+  }
+
+  // Another writer's row survives the window's add and delete; a write that fails is
+  // answered, and the list stays what the file holds.
+  void anotherWritersRowSurvivesAndAFailedSaveIsReported() {
+    Env e;
+    e.Fill(0, QStringLiteral("a"), QString(), QStringLiteral("1"));
+    e.Click("1044");
+    IniFile cli(e.path);
+    CustomMaterials other;
+    other.LoadAndRefresh(cli);
+    other.Add(cli, 0, "cli", "", "2");
+    e.Fill(5, QStringLiteral("hex"), QString(), QStringLiteral("3"));
+    e.Click("1044");
+    e.C<QListWidget>("1116")->setCurrentRow(0);
+    e.Click("1083");
+    QCOMPARE(e.Lines(), (QStringList{QStringLiteral("1、角钢(热轧) cli  2"), QStringLiteral("2、六角钢 hex  3")}));
+
+    QFile::setPermissions(QString::fromStdString(e.path), QFile::ReadOwner);
+    ModalSeen seen = RunAnsweringModals([&] { e.Click("1044"); });
+    QCOMPARE(seen.title, QStringLiteral("提示"));
+    QCOMPARE(seen.text, QStringLiteral("无法保存到配置文件：") + QString::fromStdString(e.path));
+    QCOMPARE(e.Lines().size(), 2);
   }
 
   void theListScrollsOverItsExtent() {

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window: settings broadcast to all eighteen calculators, reset, the stored unit
 // system, keys, the advertising area, commands and tooltips.
 #include <QCheckBox>
@@ -22,8 +23,10 @@
 
 #include "app/calculator_strip.h"
 #include "pages/weight_page.h"
+#include "app/instance_marker.h"
 #include "platform/single_instance.h"
 #include "support/main_window_support.h"
+#include "support/modal_capture.h"
 #include "tools/tool_windows.h"
 
 using namespace zelvik;
@@ -292,6 +295,18 @@ class MainWindowTest : public QObject {
     QVERIFY2(!f.ConfigExists(), qPrintable(f.ConfigText()));
   }
 
+  // A choice that cannot be stored is answered, and holds for the session all the same.
+  void aUnitSystemThatCannotBeStoredIsReported() {
+    MainWindowFixture f("[Setting]\r\ndanwei=1\r\n");
+    QFile::setPermissions(QString::fromStdString(f.configPath().string()), QFile::ReadOwner);
+    ModalSeen seen = RunAnsweringModals([&] { ChooseByUser(f.Main<QComboBox>("1010"), 2); });
+    QCOMPARE(seen.count, 1);
+    QCOMPARE(seen.title, QStringLiteral("提示"));
+    QCOMPARE(seen.text, QStringLiteral("无法保存到配置文件：") + QString::fromStdString(f.configPath().string()));
+    QCOMPARE(f.dlg().Settings().unitSystem, 2);
+    QVERIFY(f.ConfigText().contains(QStringLiteral("danwei=1")));
+  }
+
   void otherSettingsKeepTheSectionAlive() {
     MainWindowFixture f("[Setting]\r\ndanwei=2\r\nhidetubiao=1\r\n");
     QCOMPARE(f.Main<QComboBox>("1010")->currentIndex(), 2);
@@ -497,7 +512,7 @@ class MainWindowTest : public QObject {
     QFETCH(bool, byCloseBox);
     QTemporaryDir runtime;
     qputenv("ZELVIK_RUNTIME_DIR", QFile::encodeName(runtime.path()));
-    SingleInstance marker("renwu");
+    InstanceMarker marker;
     QVERIFY(!marker.anotherRunning());
     MainWindowFixture f({}, &marker);
     QVERIFY(SingleInstance("renwu").anotherRunning());

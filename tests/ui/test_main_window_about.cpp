@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The about box: its controls, and a user guide whose every example is what the
 // evaluator really gives.
 #include <QContextMenuEvent>

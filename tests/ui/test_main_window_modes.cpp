@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window's modes: tool windows beside it and following it, the tray icon and its
 // menu, minimise into the tray, start hidden, the topmost call-up, edge docking, the exit
 // sequence.
@@ -9,12 +10,14 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QSignalSpy>
+#include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 #include <signal.h>
 
 #include "app/tray_icon.h"
+#include "app/instance_marker.h"
 #include "platform/single_instance.h"
 #include "support/main_window_support.h"
 #include "tools/tool_window.h"
@@ -74,6 +77,23 @@ class MainWindowModesTest : public QObject {
     QCOMPARE(actions.at(1), f.dlg().toolCommand(ToolKind::kDensity));
     QCOMPARE(actions.at(3), f.dlg().toolCommand(ToolKind::kWeldPipe));
     QCOMPARE(actions.at(6), f.dlg().toolCommand(ToolKind::kCustom));
+  }
+
+  // Pages two and three and the tool windows are not seen at first: they come just after the
+  // first paint, or a little later for a window that is never painted.
+  void whatIsNotSeenAtFirstComesAfterTheFirstPaint() {
+    QTemporaryDir dir;
+    FakeTray* tray = nullptr;
+    CZelvikDlg unshown(std::filesystem::path(QFile::encodeName(dir.path()).toStdString()) / "ConfigMW.ini", nullptr,
+                       FakeDesktop(&tray));
+    QVERIFY(!unshown.startFinished());
+    QVERIFY(unshown.page(1) == nullptr);
+    QVERIFY(!unshown.toolCommand(ToolKind::kTasks)->isEnabled());
+    QTRY_VERIFY_WITH_TIMEOUT(unshown.startFinished(), 5000);
+    QVERIFY(unshown.page(2) != nullptr);
+    MainWindowFixture shown;  // waits for the rest of the start after its paint
+    QVERIFY(shown.dlg().page(1) != nullptr);
+    QVERIFY(shown.dlg().toolCommand(ToolKind::kTasks)->isEnabled());
   }
 
   void toggleShowsBesideTheRightEdgeAndHidesAgain() {
@@ -173,7 +193,7 @@ class MainWindowModesTest : public QObject {
     FakeTray* tray = nullptr;
     QTemporaryDir runtime;
     qputenv("ZELVIK_RUNTIME_DIR", QFile::encodeName(runtime.path()));
-    SingleInstance marker("renwu");
+    InstanceMarker marker;
     MainWindowFixture f({}, &marker, FakeDesktop(&tray));
     QVERIFY(tray->shown);
     QCOMPARE(tray->tooltip, QStringLiteral("Zelvik"));
@@ -252,39 +272,39 @@ class MainWindowModesTest : public QObject {
     QVERIFY(f.dlg().isVisible());
   }
 
+  // The rule and its numbers are the core's (StartHidden); here the wiring, waiting on the
+  // paint and the tray's arrival rather than on the clock.
   void startHidden_data() {
     QTest::addColumn<QByteArray>("config");
-    QTest::addColumn<uint>("uptime");
-    QTest::addColumn<bool>("host");
     QTest::addColumn<bool>("hidden");
-    QTest::newRow("2 minutes after boot") << Setting("minirun=1\n") << 120000u << true << true;
-    QTest::newRow("just under 6 minutes") << Setting("minirun=1\n") << 359999u << true << true;
-    QTest::newRow("6 minutes") << Setting("minirun=1\n") << 360000u << true << false;
-    QTest::newRow("10 minutes") << Setting("minirun=1\n") << 600000u << true << false;
-    QTest::newRow("minirun off") << QByteArray() << 1000u << true << false;
-    QTest::newRow("no tray to hide in") << Setting("minirun=1\n") << 120000u << false << false;
-    QTest::newRow("no icon wanted") << Setting("minirun=1\nhidetubiao=1\n") << 120000u << true << false;
+    QTest::newRow("2 minutes after boot") << Setting("minirun=1\n") << true;
+    QTest::newRow("minirun off") << QByteArray() << false;
+    QTest::newRow("no icon wanted") << Setting("minirun=1\nhidetubiao=1\n") << false;
   }
   void startHidden() {
     QFETCH(QByteArray, config);
-    QFETCH(uint, uptime);
-    QFETCH(bool, host);
     QFETCH(bool, hidden);
     FakeTray* tray = nullptr;
-    MainWindowServices services = FakeDesktop(&tray, host);
-    services.uptimeMs = [uptime] { return static_cast<std::uint32_t>(uptime); };
+    MainWindowServices services = FakeDesktop(&tray);
+    services.uptimeMs = [] { return std::uint32_t{120000}; };
     MainWindowFixture f(config, nullptr, std::move(services));
-    QTest::qWait(100);
+    if (f.dlg().isVisible()) f.dlg().repaint();  // a paint the rule has seen, whatever came before
+    QCoreApplication::processEvents();
     QCOMPARE(!f.dlg().isVisible(), hidden);
-    if (hidden) {
-      // Only the first two paints count: the second hides it again, after that it stays.
-      for (bool stays : {false, true}) {
-        f.dlg().show();
-        f.dlg().repaint();
-        QTest::qWait(50);
-        QCOMPARE(f.dlg().isVisible(), stays);
-      }
-    }
+  }
+
+  void startHiddenWhenTheTrayComesLate() {
+    FakeTray* tray = nullptr;
+    MainWindowServices services = FakeDesktop(&tray, false);
+    services.uptimeMs = [] { return std::uint32_t{120000}; };
+    MainWindowFixture f(Setting("minirun=1\n"), nullptr, std::move(services));
+    f.dlg().repaint();
+    QCoreApplication::processEvents();
+    QVERIFY(f.dlg().isVisible());  // nowhere to hide yet
+    tray->host = true;
+    f.dlg().RefreshTrayIcon();  // what the tray poll does
+    QVERIFY(tray->shown);
+    QVERIFY(!f.dlg().isVisible());
   }
 
   void dragToTheTopDocksSlidesUpAndBack() {

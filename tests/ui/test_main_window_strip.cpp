@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The calculator strip: its own expression, collecting the "重量" buttons, the clipboard,
 // the value preview and the desktop calculator.
 #include <QCheckBox>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The animated picture, the click area and the advertising area of the main window.
 #include <QBuffer>
 #include <QDesktopServices>
@@ -9,6 +10,8 @@
 #include <QUrl>
 
 #include "common/appearance.h"
+#include "gif/gif_decoder.h"
+#include "gif/gif_walker.h"
 #include "online/ad_area.h"
 #include "online/hover_link.h"
 #include "online/picture_ex.h"
@@ -191,6 +194,31 @@ class TestOnlineAd : public QObject {
     QTRY_VERIFY_WITH_TIMEOUT(!link.isHovered(), 150);
     QTest::mouseClick(&link, Qt::LeftButton, {}, QPoint(20, 20));
     QCOMPARE(clicks.size(), 1);
+  }
+
+  // The core decodes the advertisement's frames as Qt's GIF reader does, pixel for pixel.
+  void theAdvertisementDecodesAsQtDecodesIt() {
+    QFile file(QString::fromLatin1(CAdArea::kResource));
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QByteArray bytes = file.readAll();
+    const auto gifFile = zelvik::gif::WalkGif(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
+    QVERIFY(gifFile && gifFile->frames.size() == 3);
+    for (const zelvik::gif::GifFrame& frame : gifFile->frames) {
+      const QImage qt = QImage::fromData(QByteArray::fromStdString(frame.gif), "GIF")
+                            .convertToFormat(QImage::Format_ARGB32)
+                            .copy(frame.left, frame.top, frame.width, frame.height);
+      const auto ours = zelvik::gif::DecodeFrame(frame.gif);
+      QVERIFY(ours.has_value());
+      QCOMPARE(QSize(ours->width, ours->height), qt.size());
+      int differing = 0;
+      for (int y = 0; y < qt.height(); ++y) {
+        for (int x = 0; x < qt.width(); ++x) {
+          const QRgb a = qt.pixel(x, y), b = ours->pixels[static_cast<std::size_t>(y * ours->width + x)];
+          differing += qAlpha(a) == 0 ? qAlpha(b) != 0 : a != b;
+        }
+      }
+      QCOMPARE(differing, 0);
+    }
   }
 
   void theAdvertisementPlaysCollapsesAndStartsAgain() {

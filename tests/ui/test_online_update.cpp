@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The about box's update check: the download page, the worker thread, its questions on the
 // interface thread, one check at a time, and a cancel that never waits for a download.
 #include <QDesktopServices>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Behaviour and looks shared by the three weight pages.
 #include <QAbstractButton>
 #include <QClipboard>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Page one: plates, hot-rolled angle, round bar or pipe, channel and I-beam.
 #include <QComboBox>
 #include <QLineEdit>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Page three: bars with user-defined sizes, cold-formed sections with rebuilt spec lists.
 #include <QComboBox>
 #include <QLineEdit>

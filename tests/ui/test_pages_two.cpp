@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Page two: tubes and pipes, fasteners, sections, plate products and wire rope.
 #include <QComboBox>
 #include <QLineEdit>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Ctrl+L and "规格…": the quick entry shows the calculator a spec string names, one case per
 // kind of control it sets (a size list, a type and size, dimensions), and says what it
 // cannot read.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The task window: its editor's rules, the list against the file, the start-up options, and
 // the timer carrying tasks out while the window is hidden.
 #include <QAction>
@@ -134,10 +135,11 @@ class TaskDlgTest : public QObject {
                  qPrintable(QStringLiteral("period %1 list %2").arg(period).arg(lists[i])));
       }
     }
-    // Disabled lists keep their selection, and adding stores it.
+    // Disabled lists keep their selection; the list shows the task as the file holds it.
     ChooseByUser(e.C<QComboBox>("1033"), 1);
     e.Add(0, 1, 4, 9, 2, 7, 8, 9, QStringLiteral("x"));
-    QCOMPARE(e.dlg->table().tasks()[0].month, 4);
+    QCOMPARE(e.C<QComboBox>("1015")->currentIndex(), 3);
+    QCOMPARE(e.dlg->table().tasks()[0].second, 9);
     QCOMPARE(e.Lines(), QStringList{QStringLiteral("1、每分钟 09 x")});
   }
 
@@ -197,6 +199,54 @@ class TaskDlgTest : public QObject {
     e.Click("1089");
     QCOMPARE(e.Lines(), QStringList());
     QVERIFY(!e.Exists());
+  }
+
+  // zelvik-cli (the same locked change) adds while the window holds its list: the window's
+  // next add and delete keep that task, and it shows the file's list after each.
+  void anotherWritersTaskSurvivesTheWindowsChanges() {
+    Env e;
+    e.Add(0, 1, 1, 1, 0, 0, 0, 1, QStringLiteral("mine"));
+    IniFile cli(e.path);
+    TaskTable other;
+    ScheduledTask task;
+    task.period = TaskPeriod::kEveryMinute;
+    task.content = "cli";
+    AddTask(cli, other, task);
+    e.Add(0, 1, 1, 1, 0, 0, 0, 3, QStringLiteral("next"));
+    QCOMPARE(e.Lines(), (QStringList{QStringLiteral("1、每分钟 01 mine"), QStringLiteral("2、每分钟 00 cli"),
+                                     QStringLiteral("3、每分钟 03 next")}));
+    e.C<QListWidget>("1116")->setCurrentRow(0);
+    e.Click("1083");
+    QCOMPARE(e.Lines(), (QStringList{QStringLiteral("1、每分钟 00 cli"), QStringLiteral("2、每分钟 03 next")}));
+    // Shown again, the window picks up what was changed while it was hidden.
+    ClearTasks(cli, other);
+    e.dlg->show();
+    QCOMPARE(e.Lines(), QStringList());
+  }
+
+  // A user's change that cannot be stored is answered once, and the window shows the file;
+  // the start-up's own rewrite of a read-only file stays silent.
+  void aSaveThatFailsIsReported() {
+    ModalSeen atStart;
+    std::unique_ptr<Env> made;
+    atStart = RunAnsweringModals([&] {
+      made = std::make_unique<Env>("[Setting]\nminirun=1\n[任务01]\nrenwuxiang01=1\nzhouqi01=1\nsecond01=1\n");
+      QFile::setPermissions(QString::fromStdString(made->path), QFile::ReadOwner);
+      made->dlg.reset();
+      made->dlg = std::make_unique<CTaskDlg>(nullptr, *made->store, made->fakes.Services());
+    });
+    QCOMPARE(atStart.count, 0);
+    Env& e = *made;
+    const QString expected = QStringLiteral("无法保存到配置文件：") + QString::fromStdString(e.path);
+    for (const char* button : {"1044", "1089", "1107"}) {
+      ModalSeen seen = RunAnsweringModals([&] { e.Click(button); });
+      QCOMPARE(seen.count, 1);
+      QCOMPARE(seen.title, QStringLiteral("提示"));
+      QCOMPARE(seen.text, expected);
+      QCOMPARE(e.Lines(), QStringList{QStringLiteral("1、每分钟 01 系统注销")});
+    }
+    QVERIFY(e.C<QCheckBox>("1107")->isChecked());  // still what the file says
+    QCOMPARE(e.store->flags().minirun, 1);
   }
 
   void theSixtyNinthTaskIsRefused() {

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The density table and the bearing lookup as their user meets them: find next by button and
 // Enter, the wrap, the "not found" box, the kind list, the double-click copy, the columns.
 #include <QApplication>
@@ -16,6 +17,7 @@
 #include <QTimer>
 
 #include "reference/bearing_catalogue.h"
+#include "pages/drop_list.h"
 #include "support/main_window_support.h"
 #include "tools/bearing_dlg.h"
 #include "tools/column_text.h"
@@ -244,6 +246,13 @@ class ToolsLookupTest : public QObject {
     QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualRect(list->model()->index(257, 0)).center());
     QCOMPARE(dlg.selectedLine(), 257);
     QCOMPARE(kinds->currentIndex(), 2);
+
+    // The field shows every heading whole.
+    auto* field = qobject_cast<CDropList*>(kinds);
+    for (int entry = 0; entry < kinds->count(); ++entry) {
+      kinds->setCurrentIndex(entry);
+      QCOMPARE(field->ShownText(), kinds->currentText());
+    }
   }
 
   void bearingDoubleClickCopiesTheLineWithItsBlanks() {

@@ -1,10 +1,14 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The unit converter and the welded-pipe sizes as their user meets them, and the factory that
 // gives the main window its reference tools.
 #include <QComboBox>
+#include <QHelpEvent>
 #include <QLineEdit>
 #include <QListView>
 #include <QTest>
+#include <QToolTip>
 
+#include "pages/drop_list.h"
 #include "support/main_window_support.h"
 #include "tools/bearing_dlg.h"
 #include "tools/column_text.h"
@@ -22,6 +26,13 @@ namespace {
 QString Result(QWidget& dlg) { return dlg.findChild<QLineEdit*>(QStringLiteral("1001"))->text(); }
 
 QComboBox* List(QWidget& dlg, const char* id) { return dlg.findChild<QComboBox*>(QString::fromLatin1(id)); }
+
+// The tooltip a hover over the control brings up; empty when there is none.
+QString TipOf(QWidget* control) {
+  QHelpEvent hover(QEvent::ToolTip, QPoint(2, 2), control->mapToGlobal(QPoint(2, 2)));
+  QCoreApplication::sendEvent(control, &hover);
+  return hover.isAccepted() && QToolTip::isVisible() ? QToolTip::text() : QString();
+}
 
 // Picks list items by their texts, as the user would.
 void Pick(QWidget& dlg, const char* quantity, const char* from, const char* to) {
@@ -92,6 +103,25 @@ class ToolsTablesTest : public QObject {
     }
   }
 
+  // A long unit label keeps its symbol in view; a long result shows its leading digits, and
+  // whole as the tooltips do.
+  void converterShowsSymbolsAndResultsFromTheirStart() {
+    QWidget owner;
+    CUnitConvertDlg dlg(&owner);
+    Pick(dlg, "体积", "立方分米(升) (dm^3/L/l)", "立方米 (m^3)");
+    auto* from = qobject_cast<CDropList*>(List(dlg, "1033"));
+    QVERIFY(from->ShownText().endsWith(QStringLiteral("… (dm^3/L/l)")));
+    QCOMPARE(TipOf(from), QStringLiteral("立方分米(升) (dm^3/L/l)"));
+    QCOMPARE(TipOf(List(dlg, "1015")), QString());
+    dlg.findChild<QLineEdit*>(QStringLiteral("1000"))->setText(QStringLiteral("123456789.123"));
+    auto* result = dlg.findChild<QLineEdit*>(QStringLiteral("1001"));
+    QCOMPARE(result->text(), QStringLiteral("123456.7891229999950156"));
+    QCOMPARE(result->cursorPosition(), 0);
+    QCOMPARE(TipOf(result), result->text());
+    dlg.findChild<QLineEdit*>(QStringLiteral("1000"))->setText(QStringLiteral("1"));
+    QCOMPARE(TipOf(result), QString());
+  }
+
   void weldedPipesSideBySide() {
     QWidget owner;
     CWeldPipeDlg dlg(&owner);
@@ -122,6 +152,10 @@ class ToolsTablesTest : public QObject {
       QCOMPARE(window->windowTitle(), title);
       QVERIFY(!window->isVisible());
       QCOMPARE(window->parentWidget(), &fixture.dlg());
+      // A utility window with a close box only: no minimise, no maximise.
+      QCOMPARE(window->windowType(), Qt::Tool);
+      QVERIFY(window->windowFlags().testFlag(Qt::WindowCloseButtonHint));
+      QVERIFY(!(window->windowFlags() & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint)));
     }
   }
 };

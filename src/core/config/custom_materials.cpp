@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "config/custom_materials.h"
 
 #include <string>
@@ -88,16 +89,49 @@ std::vector<std::string> CustomMaterials::Lines() const {
   return lines;
 }
 
-bool CustomMaterials::LoadAndRefresh(IniFile& config) {
+int CustomMaterials::Find(const CustomRow& row, int hint) const {
+  const int n = static_cast<int>(rows_.size());
+  if (hint >= 0 && hint < n && rows_[static_cast<std::size_t>(hint)] == row) return hint;
+  for (int i = 0; i < n; ++i) {
+    if (rows_[static_cast<std::size_t>(i)] == row) return i;
+  }
+  return -1;
+}
+
+bool CustomMaterials::Change(IniFile& config, const std::function<Step(CustomMaterials&, IniDocument&)>& change) {
+  CustomMaterials fresh;
+  bool read = false, changed = false;
+  const bool written = config.Edit([&](IniDocument& doc) {
+    fresh.Load(doc);
+    read = true;
+    const Step step = change(fresh, doc);
+    changed = step != Step::kNothing;
+    if (step != Step::kChanged) return false;
+    fresh.Load(doc);  // the file's order: grouped by kind
+    return true;
+  });
+  if (written) {
+    *this = std::move(fresh);
+    return config.RemoveIfEmpty();
+  }
   Load(config.Load());
-  return SaveAndRefresh(config);
+  return read && !changed;  // nothing to change is no failure
+}
+
+bool CustomMaterials::LoadAndRefresh(IniFile& config) {
+  return Change(config, [](CustomMaterials& fresh, IniDocument& doc) { return fresh.WriteAll(doc); });
+}
+
+bool CustomMaterials::Refresh(IniFile& config) {
+  if (!config.ChangedSinceSeen()) return false;
+  Load(config.Load());
+  return true;
 }
 
 CustomMaterials::AddOutcome CustomMaterials::Add(IniFile& config, int kind, std::string_view model,
                                                  std::string_view specText, std::string_view unitWeight) {
   const CustomKind* k = KindOf(kind);
   if (k == nullptr) return {CustomAddResult::kNotStorable, false};
-  if (counts_[static_cast<std::size_t>(kind)] >= kMaxCustomRowsRead) return {CustomAddResult::kKindFull, false};
   CustomRow row;
   row.kind = kind;
   row.typeName = k->typeName;
@@ -113,32 +147,38 @@ CustomMaterials::AddOutcome CustomMaterials::Add(IniFile& config, int kind, std:
     return {CustomAddResult::kNotStorable, false};
   }
 
-  const int c = ++counts_[static_cast<std::size_t>(kind)];
-  rows_.push_back(row);
-  const bool stored = config.Edit([&](IniDocument& doc) { return WriteRow(doc, row, c); });
-  return {CustomAddResult::kAdded, stored};
+  bool full = false;
+  const bool stored = Change(config, [&](CustomMaterials& fresh, IniDocument& doc) {
+    const int count = fresh.CountOf(kind);
+    full = count >= kMaxCustomRowsRead;
+    if (full) return Step::kNothing;
+    return WriteRow(doc, row, count + 1) ? Step::kChanged : Step::kNotStorable;
+  });
+  return {full ? CustomAddResult::kKindFull : CustomAddResult::kAdded, stored};
 }
 
 bool CustomMaterials::Delete(IniFile& config, int position, bool* stored) {
   if (position < 0 || position >= static_cast<int>(rows_.size())) return false;
-  --counts_[static_cast<std::size_t>(rows_[static_cast<std::size_t>(position)].kind)];
-  rows_.erase(rows_.begin() + position);
-  const bool ok = SaveAndRefresh(config);
+  const CustomRow shown = rows_[static_cast<std::size_t>(position)];
+  const bool ok = Change(config, [&](CustomMaterials& fresh, IniDocument& doc) {
+    const int at = fresh.Find(shown, position);
+    if (at < 0) return Step::kNothing;
+    --fresh.counts_[static_cast<std::size_t>(shown.kind)];
+    fresh.rows_.erase(fresh.rows_.begin() + at);
+    return fresh.WriteAll(doc);
+  });
   if (stored != nullptr) *stored = ok;
   return true;
 }
 
-bool CustomMaterials::SaveAndRefresh(IniFile& config) const {
-  const bool ok = config.Edit([this](IniDocument& doc) {
-    for (const CustomKind& k : kCustomKinds) doc.DeleteSection(k.section);
-    std::array<int, kCustomKindCount> next{};
-    for (const CustomRow& row : rows_) {
-      if (row.model.empty()) break;
-      if (!WriteRow(doc, row, ++next[static_cast<std::size_t>(row.kind)])) return false;
-    }
-    return true;
-  });
-  return config.RemoveIfEmpty() && ok;
+CustomMaterials::Step CustomMaterials::WriteAll(IniDocument& doc) const {
+  for (const CustomKind& k : kCustomKinds) doc.DeleteSection(k.section);
+  std::array<int, kCustomKindCount> next{};
+  for (const CustomRow& row : rows_) {
+    if (row.model.empty()) break;
+    if (!WriteRow(doc, row, ++next[static_cast<std::size_t>(row.kind)])) return Step::kNotStorable;
+  }
+  return Step::kChanged;
 }
 
 }  // namespace zelvik

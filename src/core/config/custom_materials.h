@@ -1,6 +1,8 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <array>
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -32,9 +34,13 @@ MessageText CustomAddMessage(CustomAddResult result);
 // The line of a row in the custom materials list: "3、槽钢(热轧) [20a 200×73×7.0 22.637".
 std::string CustomListLine(int position, const CustomRow& row);
 
-// The user-defined rows as the custom materials window keeps them: in list order (after a
-// load all rows of kind 0, then kind 1, …; added rows at the end) with a counter per kind,
-// which is also the highest row number stored in that kind's section.
+// The user-defined rows as the custom materials window shows them: as the file holds them
+// (all rows of kind 0, then kind 1, …) with a counter per kind, which is also the highest row
+// number stored in that kind's section.
+//
+// Every change is one locked read-change-write of the file, so that rows another writer (a
+// second copy, zelvik-cli) stored meanwhile are kept; afterwards the rows are those the file
+// then holds, also when the write failed.
 //
 // Every row the pages read is held: up to 86 per kind, so no row the pages can read is lost
 // when the sections are rewritten, and every row can be deleted.
@@ -47,29 +53,37 @@ class CustomMaterials {
   int CountOf(int kind) const;
   std::vector<std::string> Lines() const;
 
-  // The window's initial load: read the rows, then save and refresh, which renumbers the
-  // stored rows without gaps. False when the file could not be written.
+  // The window's initial load: the rows are read and written again, renumbered without gaps.
+  // False when the file could not be written.
   bool LoadAndRefresh(IniFile& config);
+  // Reads the rows again when the file has changed since they were read or written; true
+  // when it did. Nothing is written.
+  bool Refresh(IniFile& config);
 
   struct AddOutcome {
     CustomAddResult result;
-    bool stored;  // the row's keys reached the file (false also when refused)
+    bool stored;  // the file holds the outcome (false also when the texts were refused)
   };
-  // Checks the texts in the window's order, then appends the row and writes its keys under
-  // the kind's next number, leaving the other stored rows as they are. For kinds without a
-  // spec field the text given for it is ignored. A kind outside 0 to 7 is refused as kNotStorable.
+  // Checks the texts in the window's order, then writes the row's keys under the kind's next
+  // number in the file, leaving the other stored rows as they are. For kinds without a spec
+  // field the text given for it is ignored. A kind outside 0 to 7 is refused as kNotStorable.
   AddOutcome Add(IniFile& config, int kind, std::string_view model, std::string_view specText,
                  std::string_view unitWeight);
 
-  // Deletes the row at a list position and saves and refreshes. False when there is no such
-  // line; *stored tells whether the rewrite reached the file.
+  // Deletes the row shown at a list position from the file: there when it is still there,
+  // otherwise the first row equal to it, nothing when another writer deleted it already; then
+  // rewrites the eight sections renumbered. False when there is no such line; *stored tells
+  // whether the file holds the outcome.
   bool Delete(IniFile& config, int position, bool* stored = nullptr);
 
-  // Removes the eight sections and writes every row under its kind's next number, in list
-  // order; a file left empty is deleted. One locked rewrite.
-  bool SaveAndRefresh(IniFile& config) const;
-
  private:
+  enum class Step { kNothing, kChanged, kNotStorable };
+  // One locked change: `change` gets the rows the file holds now and the document to change.
+  bool Change(IniFile& config, const std::function<Step(CustomMaterials&, IniDocument&)>& change);
+  // Removes the eight sections and writes every row under its kind's next number.
+  Step WriteAll(IniDocument& doc) const;
+  int Find(const CustomRow& row, int hint) const;
+
   std::vector<CustomRow> rows_;
   std::array<int, kCustomKindCount> counts_{};
 };

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "config/ini_file.h"
 
 #include <fcntl.h>
@@ -94,6 +95,23 @@ FileContent ReadFileContent(const fs::path& path) {
   return c;
 }
 
+FileStamp StampOf(bool exists, const struct stat& st) {
+  FileStamp s;
+  if (!exists) return s;
+  s.exists = true;
+  s.device = static_cast<std::uint64_t>(st.st_dev);
+  s.inode = static_cast<std::uint64_t>(st.st_ino);
+  s.mtimeNs = static_cast<std::int64_t>(st.st_mtim.tv_sec) * 1000000000 + st.st_mtim.tv_nsec;
+  s.size = static_cast<std::int64_t>(st.st_size);
+  return s;
+}
+
+FileStamp StampOfPath(const fs::path& path) {
+  struct stat st;
+  const bool exists = stat(path.c_str(), &st) == 0;
+  return StampOf(exists, st);
+}
+
 // The file's own write bits: a file without any is read-only for everyone, root included,
 // as a read-only attribute is; otherwise the caller must be allowed to write it.
 bool MayWrite(const fs::path& target, const FileContent& old) {
@@ -109,12 +127,16 @@ IniFile::IniFile(std::filesystem::path path) : path_(std::move(path)) {}
 IniDocument IniFile::Load() const {
   const fs::path target = WriteTarget(path_);
   fs::path dir = FolderOf(target);
+  seen_ = FileStamp{};
   if (!IsDirectory(dir)) return IniDocument();
   FolderLock lock(dir, LOCK_SH);
   FileContent c = ReadFileContent(target);
+  seen_ = StampOf(c.exists, c.st);
   if (!c.exists || !c.ok) return IniDocument();
   return IniDocument::Parse(std::move(c.bytes));
 }
+
+FileStamp IniFile::Stamp() const { return StampOfPath(WriteTarget(path_)); }
 
 std::string IniFile::GetString(std::string_view section, std::string_view key,
                                std::string_view defaultValue) const {
@@ -133,7 +155,10 @@ bool IniFile::Edit(const std::function<bool(IniDocument&)>& edit) {
       // Nothing on disk yet: create the folder only if the edit leaves something to store.
       IniDocument probe;
       if (!edit(probe)) return false;
-      if (probe.IsEmpty()) return true;
+      if (probe.IsEmpty()) {
+        seen_ = FileStamp{};
+        return true;
+      }
       if (!CreateFolders(dir)) return false;
     }
     FolderLock lock(dir, LOCK_EX);
@@ -142,11 +167,20 @@ bool IniFile::Edit(const std::function<bool(IniDocument&)>& edit) {
     IniDocument doc = IniDocument::Parse(old.bytes);
     if (!edit(doc)) return false;
     std::string content = doc.Serialize();
-    if (old.exists && content == old.bytes) return true;
-    if (doc.IsEmpty()) return !old.exists || unlink(target.c_str()) == 0 || errno == ENOENT;
-    if (content.size() > kIniMaxFileBytes) return false;  // it could not be read back whole
-    if (lock.held()) SweepDeadWritersFiles(target);
-    return ReplaceAtomically(target, content, old.exists ? &old.st : nullptr);
+    bool ok;
+    if (old.exists && content == old.bytes) {
+      ok = true;
+    } else if (doc.IsEmpty()) {
+      ok = !old.exists || unlink(target.c_str()) == 0 || errno == ENOENT;
+    } else if (content.size() > kIniMaxFileBytes) {
+      return false;  // it could not be read back whole
+    } else {
+      if (lock.held()) SweepDeadWritersFiles(target);
+      ok = ReplaceAtomically(target, content, old.exists ? &old.st : nullptr);
+    }
+    // Still under the lock: no other writer can have come between.
+    if (ok) seen_ = StampOfPath(target);
+    return ok;
   } catch (...) {
     return false;  // out of memory or a path that cannot be built: a failed write
   }
@@ -187,7 +221,9 @@ bool IniFile::RemoveIfEmpty() {
   FileContent old = ReadFileContent(target);
   if (!old.exists || !old.ok || old.st.st_size != 0) return true;
   if (!MayWrite(target, old)) return false;
-  return unlink(target.c_str()) == 0 || errno == ENOENT;
+  if (unlink(target.c_str()) != 0 && errno != ENOENT) return false;
+  if (seen_ == StampOf(true, old.st)) seen_ = FileStamp{};
+  return true;
 }
 
 }  // namespace zelvik

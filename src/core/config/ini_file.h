@@ -1,6 +1,8 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <filesystem>
 #include <functional>
 #include <optional>
@@ -15,6 +17,18 @@ namespace zelvik {
 // back the part that was read would cut the rest off. No write makes a file larger.
 inline constexpr std::size_t kIniMaxFileBytes = std::size_t{4} << 20;
 
+// One version of the file as it lies on disk. Every write renames a new file into place, so
+// the inode changes with each of ours; time and size catch an editor that rewrites in place.
+struct FileStamp {
+  bool exists = false;
+  std::uint64_t device = 0;
+  std::uint64_t inode = 0;
+  std::int64_t mtimeNs = 0;
+  std::int64_t size = 0;
+
+  bool operator==(const FileStamp&) const = default;
+};
+
 // Private-profile access to one INI file: GBK on disk, UTF-8 in the interface, names
 // compared as IniDocument describes.
 //
@@ -28,7 +42,9 @@ inline constexpr std::size_t kIniMaxFileBytes = std::size_t{4} << 20;
 //
 // Failures are return values: reads give their defaults, writes return false and leave the
 // file as it was. Nothing throws. An IniFile holds no state but its path; each call sees
-// the file as it is then. To read many keys, Load() once and query the document.
+// the file as it is then. To read many keys, Load() once and query the document. It remembers
+// which version of the file its last Load or Edit saw, so that whoever shows what it read can
+// tell when another writer has changed the file since.
 class IniFile {
  public:
   explicit IniFile(std::filesystem::path path);
@@ -37,6 +53,12 @@ class IniFile {
 
   // The file's content now. A missing or unreadable file gives an empty document.
   IniDocument Load() const;
+
+  // The version of the file on disk now, and the one the last Load or Edit of this object
+  // read or left.
+  FileStamp Stamp() const;
+  const FileStamp& seen() const { return seen_; }
+  bool ChangedSinceSeen() const { return Stamp() != seen_; }
 
   std::string GetString(std::string_view section, std::string_view key,
                         std::string_view defaultValue = {}) const;
@@ -50,7 +72,8 @@ class IniFile {
 
   // Applies several edits to the current content as one locked read-modify-write. The
   // callback returns false to abandon the change (Edit then returns false); it may run more
-  // than once and must not call an IniFile on the same folder, whose lock is held.
+  // than once (each time on the file's content) and must not call an IniFile on the same
+  // folder, whose lock is held.
   bool Edit(const std::function<bool(IniDocument&)>& edit);
 
   bool Exists() const;
@@ -59,6 +82,7 @@ class IniFile {
 
  private:
   std::filesystem::path path_;
+  mutable FileStamp seen_;
 };
 
 }  // namespace zelvik

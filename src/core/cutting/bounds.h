@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // Lower bounds that need no linear programme, and the rounding of a fractional bound on the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // The linear relaxation of the cutting-stock model, min sum cost_j x_j over patterns j with

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // Plans built bar by bar: first-fit decreasing (the yardstick), and the sequential best fill

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // The one-dimensional cutting plan: which stock bars to buy and how to cut them, with a lower

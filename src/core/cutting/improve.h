@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // Ruin and recreate: a few bars, the emptiest among them, are taken apart and their pieces

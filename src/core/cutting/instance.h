@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // The optimiser's own view of a request: lengths on an integer grid, each piece grown by one

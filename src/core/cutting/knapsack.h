@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // Exact bounded knapsacks over the integer grid: the pricing of new patterns and the best

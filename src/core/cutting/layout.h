@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // A packing turned into the plan the saw follows: pieces in cutting order with their

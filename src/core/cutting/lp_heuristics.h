@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // Plans read off the linear relaxation: its whole bars kept and the rest packed bar by bar,

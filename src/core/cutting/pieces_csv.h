@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // The pieces of a cutting plan from CSV text: length (mm), quantity and an optional label

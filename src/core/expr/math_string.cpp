@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "expr/math_string.h"
 
 #include "expr/math_functions.h"

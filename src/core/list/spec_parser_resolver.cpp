@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The list reads its spec strings through the spec-string parser; a row's 品名 picks the
 // calculator where the spec is a size name of that calculator's own list.
 #include <memory>

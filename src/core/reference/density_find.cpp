@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "reference/density_table.h"
 #include "reference/find_next.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "reference/unit_table.h"
 #include "util/numbers.h"
 #include "util/utf8.h"

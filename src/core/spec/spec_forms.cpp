@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The forms a spec string's body takes, each read against the tables or into dimensions.
 #include <algorithm>
 #include <cmath>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The text split into product words and a body, and the keys the index and the readers share.
 #include <cmath>
 

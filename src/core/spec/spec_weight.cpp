@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What a read spec weighs, forwards and backwards, by the calculators' own formulas.
 #include <cmath>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "tasks/check_tasks.h"
 
 #include <numeric>
@@ -36,7 +37,7 @@ DueTasks CheckTasks(TaskTable& table, const LocalTime& t) {
     if (task.period == TaskPeriod::kOnce) {
       table.Remove(i);
       numbers.erase(numbers.begin() + i);
-      due.removedOnce = true;
+      due.removed.push_back(task);
     } else {
       ++i;
     }

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <optional>
@@ -21,8 +22,9 @@ struct DueTasks {
   // The reminder box's text: the time line, "\n", each reminder followed by "\n";
   // nullopt when no reminder fell due.
   std::optional<std::string> reminder;
-  // Once-only tasks fell due and were taken out of the table: store it before acting.
-  bool removedOnce = false;
+  // The once-only tasks that fell due and were taken out of the table: take them out of
+  // the file before acting.
+  std::vector<ScheduledTask> removed;
 };
 
 // Is the task due in that second?

@@ -1,6 +1,9 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "tasks/task_table.h"
 
+#include <algorithm>
 #include <cstdio>
+#include <functional>
 #include <string_view>
 
 namespace zelvik {
@@ -152,15 +155,46 @@ bool TaskTable::WriteTo(IniDocument& doc) const {
   return ok;
 }
 
-bool SaveTasks(IniFile& config, const TaskTable& table) {
-  config.RemoveIfEmpty();
-  const bool ok = config.Edit([&](IniDocument& doc) { return table.WriteTo(doc); });
-  return config.RemoveIfEmpty() && ok;
+int TaskTable::Find(const ScheduledTask& task, int hint) const {
+  if (hint >= 0 && hint < count() && tasks_[static_cast<std::size_t>(hint)] == task) return hint;
+  const auto it = std::find(tasks_.begin(), tasks_.end(), task);
+  return it == tasks_.end() ? -1 : static_cast<int>(it - tasks_.begin());
 }
 
-bool LoadTasks(IniFile& config, TaskTable& table) {
+namespace {
+
+// One locked change of the list: `change` gets the list the file holds now and returns false
+// when there is nothing to change. The table then shows the file.
+bool ChangeTasks(IniFile& config, TaskTable& table, const std::function<bool(TaskTable&)>& change) {
+  config.RemoveIfEmpty();
+  TaskTable fresh;
+  bool read = false, changed = false;
+  const bool written = config.Edit([&](IniDocument& doc) {
+    fresh.Load(doc);
+    read = true;
+    changed = change(fresh);
+    if (!changed || !fresh.WriteTo(doc)) return false;
+    fresh.Load(doc);  // as the file gives it back: keys a period does not use read as 0
+    return true;
+  });
+  if (written) {
+    table = std::move(fresh);
+    return config.RemoveIfEmpty();
+  }
   table.Load(config.Load());
-  return SaveTasks(config, table);
+  return read && !changed;  // nothing to change is no failure
+}
+
+}  // namespace
+
+bool LoadTasks(IniFile& config, TaskTable& table) {
+  return ChangeTasks(config, table, [](TaskTable&) { return true; });
+}
+
+bool RefreshTasks(IniFile& config, TaskTable& table) {
+  if (!config.ChangedSinceSeen()) return false;
+  table.Load(config.Load());
+  return true;
 }
 
 const char* TaskAddMessage(TaskAddResult result) {
@@ -173,7 +207,6 @@ const char* TaskAddMessage(TaskAddResult result) {
 }
 
 TaskAddOutcome AddTask(IniFile& config, TaskTable& table, ScheduledTask task) {
-  if (table.full()) return {TaskAddResult::kFull, false};
   task.content = std::string(TrimBlanks(task.content));
   if (KeepsContent(task.kind)) {
     IniDocument probe;
@@ -181,20 +214,36 @@ TaskAddOutcome AddTask(IniFile& config, TaskTable& table, ScheduledTask task) {
       return {TaskAddResult::kNotStorable, false};
     }
   }
-  table.Add(task);
-  return {TaskAddResult::kAdded, SaveTasks(config, table)};
+  bool full = false;
+  const bool stored = ChangeTasks(config, table, [&](TaskTable& fresh) {
+    full = !fresh.Add(task);
+    return !full;
+  });
+  if (full) return {TaskAddResult::kFull, stored};
+  return {TaskAddResult::kAdded, stored};
 }
 
 bool DeleteTask(IniFile& config, TaskTable& table, int position, bool* stored) {
-  if (!table.Remove(position)) return false;
-  const bool ok = SaveTasks(config, table);
+  if (position < 0 || position >= table.count()) return false;
+  const ScheduledTask shown = table.tasks()[static_cast<std::size_t>(position)];
+  const bool ok = ChangeTasks(config, table, [&](TaskTable& fresh) { return fresh.Remove(fresh.Find(shown, position)); });
   if (stored != nullptr) *stored = ok;
   return true;
 }
 
 bool ClearTasks(IniFile& config, TaskTable& table) {
-  table.Clear();
-  return SaveTasks(config, table);
+  return ChangeTasks(config, table, [](TaskTable& fresh) {
+    fresh.Clear();
+    return true;
+  });
+}
+
+bool RemoveTasks(IniFile& config, TaskTable& table, const std::vector<ScheduledTask>& tasks) {
+  return ChangeTasks(config, table, [&](TaskTable& fresh) {
+    bool any = false;
+    for (const ScheduledTask& t : tasks) any = fresh.Remove(fresh.Find(t)) || any;
+    return any;
+  });
 }
 
 }  // namespace zelvik

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <string>
@@ -19,6 +20,8 @@ class TaskTable {
   const std::vector<ScheduledTask>& tasks() const { return tasks_; }
   int count() const { return static_cast<int>(tasks_.size()); }
   bool full() const { return count() >= kMaxTasks; }
+  // The position of the first task equal to this one, preferring `hint`; -1 when none is.
+  int Find(const ScheduledTask& task, int hint = -1) const;
 
   // False when the table already holds 68 tasks.
   bool Add(const ScheduledTask& task);
@@ -49,13 +52,17 @@ std::string TaskLine(int number, const ScheduledTask& task);
 // fixed text of the kind ("系统注销" …).
 std::string StoredTaskText(const ScheduledTask& task);
 
-// The task list against the configuration file, as the task window does it. Each write is
-// one locked rewrite; a file found empty (0 bytes) is deleted.
+// The task list against the configuration file. Every change is one locked read-change-write
+// of the file: the list is read under the lock, changed and written back, so that a task
+// another writer (a second copy, zelvik-cli) stored meanwhile is kept. Afterwards the table
+// holds the list as the file then holds it, also when the write failed. A file found empty
+// (0 bytes) is deleted. The functions return false when the file could not be written.
 
-// Reads the tasks and stores them again (renumbered, display lines rebuilt). False when the
-// file could not be written; the table holds the tasks all the same.
+// Reads the tasks and stores them again (renumbered, display lines rebuilt).
 bool LoadTasks(IniFile& config, TaskTable& table);
-bool SaveTasks(IniFile& config, const TaskTable& table);
+// Reads the list again when the file has changed since the table last saw it; true when it
+// did. Nothing is written.
+bool RefreshTasks(IniFile& config, TaskTable& table);
 
 enum class TaskAddResult {
   kAdded,
@@ -70,10 +77,15 @@ struct TaskAddOutcome {
 const char* TaskAddMessage(TaskAddResult result);
 
 // Appends the task (a reminder's text or a run task's path without the blanks around it,
-// as the file gives it back) and saves.
+// as the file gives it back) to the file's list.
 TaskAddOutcome AddTask(IniFile& config, TaskTable& table, ScheduledTask task);
-// False when there is no task at the position; *stored tells whether the file was written.
+// Deletes the task the table shows at the position from the file's list: there when it is
+// still there, otherwise the first task equal to it; nothing when another writer has deleted
+// it already. False when the table has no task at the position; *stored tells whether the
+// file holds the outcome.
 bool DeleteTask(IniFile& config, TaskTable& table, int position, bool* stored = nullptr);
 bool ClearTasks(IniFile& config, TaskTable& table);
+// Takes once-only tasks that fell due out of the file's list, each as its first equal task.
+bool RemoveTasks(IniFile& config, TaskTable& table, const std::vector<ScheduledTask>& tasks);
 
 }  // namespace zelvik

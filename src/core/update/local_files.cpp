@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The real file operations behind update::Files.
 #include <fcntl.h>
 #include <sys/stat.h>

@@ -1,5 +1,7 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <cstddef>
 #include <filesystem>
 #include <optional>
 #include <string>
@@ -18,9 +20,16 @@ class FtpClient {
   // Downloads remote (relative to the server's root) to local, replacing it only once the
   // whole file has arrived.
   virtual bool GetFile(const std::string& remote, const std::filesystem::path& local) = 0;
-  // GetFile for each pair in order, going on after failures; the number of failures.
-  virtual int GetFiles(const std::vector<std::string>& remote, const std::vector<std::filesystem::path>& local) = 0;
+  // GetFile for each pair in order, going on after failures; the number of failures. At most
+  // kMaxUpdateFiles pairs are fetched: every pair beyond fails, as does a pair without its
+  // other half. failed(i) tells which.
+  virtual int GetFiles(const std::vector<std::string>& remote, const std::vector<std::filesystem::path>& local);
   virtual bool CloseConnection() = 0;
+
+  bool failed(std::size_t i) const { return i < failed_.size() && failed_[i]; }
+
+ private:
+  std::vector<bool> failed_;
 };
 
 // The release key and the file hashes.

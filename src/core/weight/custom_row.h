@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <array>
@@ -14,6 +15,8 @@ struct CustomRow {
   std::string model;
   std::string spec;
   std::string unitWeight;
+
+  bool operator==(const CustomRow&) const = default;
 };
 
 // The kinds that accept user-defined sizes, in the order of the custom materials window.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "weight/format.h"
 
 #include "expr/eval_expression.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/about_dlg.h"
 
 #include <QLabel>
@@ -5,6 +6,9 @@
 #include <QPushButton>
 
 #include "app/about_texts.h"
+#include "app/hand_over.h"
+#include "app/x11_desktop.h"
+#include "app/zelvik_dlg.h"
 #include "common/dialog_units.h"
 #include "online/ad_area.h"
 #include "online/update_runner.h"
@@ -48,6 +52,18 @@ CAboutDlg::CAboutDlg(QWidget* parent) : QDialog(parent), updater_(new CUpdateRun
   // A second check would write the same list file and folder: the button waits for the first.
   connect(update, &QPushButton::clicked, updater_, &CUpdateRunner::Start);
   connect(updater_, &CUpdateRunner::runningChanged, update, [update](bool running) { update->setEnabled(!running); });
+  if (auto* main = qobject_cast<CZelvikDlg*>(parent)) {
+    // The new version takes over as a restart does; the global key goes too, or the new copy
+    // could not grab it while this one still runs.
+    updater_->SetStarter([main](const std::filesystem::path& program) {
+      GlobalHotKey* key = main->findChild<GlobalHotKey*>();
+      const bool hadKey = key != nullptr && key->registered();
+      if (hadKey) key->Unregister();
+      if (HandOver(main->instanceMarker(), program)) return true;
+      if (hadKey) key->Register();
+      return false;
+    });
+  }
 
   auto* shop = new QPushButton(QStringLiteral("访问网店"), this);
   shop->setObjectName(QStringLiteral("1090"));

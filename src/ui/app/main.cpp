@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include <QApplication>
 #include <QFile>
 #include <QMessageBox>
@@ -6,13 +7,12 @@
 #include <cstring>
 
 #include "app/command_line.h"
-#include "app/show_request.h"
+#include "app/instance_marker.h"
 #include "app/zelvik_dlg.h"
 #include "common/appearance.h"
 #include "common/message_box.h"
 #include "common/startup_probe.h"
 #include "config/config_path.h"
-#include "platform/single_instance.h"
 #include "project_info.h"
 
 namespace {
@@ -39,7 +39,7 @@ int main(int argc, char** argv) {
   if (const auto status = zelvik::ui::AnswerInfoOption(argc, argv)) return *status;
   // Before any window: a running copy comes up, and this one is done.
   const bool show = AskedToShow(argc, argv);
-  if (show && zelvik::ui::ShowRequests::SendToRunningCopy()) return 0;
+  if (show && zelvik::ui::InstanceMarker::SendShow()) return 0;
 
   PreferX11();
   QApplication app(argc, argv);
@@ -54,7 +54,7 @@ int main(int argc, char** argv) {
   const std::filesystem::path configPath = zelvik::ConfigFilePath(exeDir);
 
   // A second copy is told, but opens its window all the same.
-  zelvik::SingleInstance marker("renwu");
+  zelvik::ui::InstanceMarker marker;
   if (marker.anotherRunning()) {
     QMessageBox box(QMessageBox::Warning, QStringLiteral("Zelvik"), QStringLiteral("该程序已经在运行了!"),
                     QMessageBox::Ok);

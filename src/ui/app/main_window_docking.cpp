@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Edge docking of the main window: the window layer of EdgeDocking. The window manager drives
 // a drag on X11, so each move event of a drag is adjusted after the fact, with the cursor.
 #include <QCursor>

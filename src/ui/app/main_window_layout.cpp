@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window's controls at their places, in dialog units of the dialog font.
 #include <QAction>
 #include <QCheckBox>
@@ -17,6 +18,7 @@
 #include "common/app_icons.h"
 #include "common/dialog_units.h"
 #include "online/ad_area.h"
+#include "pages/calc_box.h"
 
 namespace zelvik::ui {
 
@@ -86,10 +88,7 @@ void CZelvikDlg::CreateStrip() {
   c.subtract = Place(new QRadioButton(QStringLiteral("-"), this), "1049", du.Rect(187, 202, 17, 9));
   c.copy = Button("1101", QStringLiteral("="), du.Rect(206, 195, 13, 13), this);
   c.result = Place(new QLineEdit(this), "1053", du.Rect(219, 195, 57, 14));
-  c.result->setReadOnly(true);
-  QPalette readOnly = c.result->palette();
-  readOnly.setColor(QPalette::Base, readOnly.color(QPalette::Window));
-  c.result->setPalette(readOnly);
+  MakeReadOnly(c.result);
   auto* calculator = new CBitmapButton(CalculatorBitmap(), this);
   calculator->setObjectName(QStringLiteral("1118"));
   calculator->move(du.X(280), du.Y(197));

@@ -1,9 +1,13 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window's tool windows: created once, shown beside its right edge, following it.
 #include <QAction>
+#include <QTabWidget>
 #include <QTimer>
 #include <QWindow>
 
 #include "app/zelvik_dlg.h"
+#include "pages/page_three.h"
+#include "pages/page_two.h"
 #include "tools/tool_windows.h"
 
 namespace zelvik::ui {
@@ -11,6 +15,7 @@ namespace zelvik::ui {
 namespace {
 
 constexpr int kFollowMs = 200;
+constexpr int kRestOfStartAtLatestMs = 1000;
 
 // The order in which the follow timers move the windows.
 constexpr ToolKind kFollowOrder[] = {ToolKind::kWeldPipe, ToolKind::kDensity, ToolKind::kUnitConvert,
@@ -28,6 +33,23 @@ QRect CZelvikDlg::FrameRect() const { return frameGeometry(); }
 
 // The expanded window's width with its decorations: the collapse changes only the height.
 int CZelvikDlg::FullFrameWidth() const { return fullSize_.width() + frameGeometry().width() - width(); }
+
+// What nobody sees at first, pages two and three and the tool windows, comes just after the
+// first paint, in the order of the start, so that the window shows sooner; no user can tell.
+// Without a paint (a window that never maps) it comes all the same, a little later: the task
+// window's timer must run.
+void CZelvikDlg::ScheduleRestOfStart() {
+  QTimer::singleShot(kRestOfStartAtLatestMs, this, &CZelvikDlg::FinishStart);
+}
+
+void CZelvikDlg::FinishStart() {
+  if (startFinished()) return;
+  pages_[1] = new CPageTwo(this, tabs_->widget(1));
+  pages_[2] = new CPageThree(this, tabs_->widget(2));
+  for (int i : {1, 2}) pages_[i]->show();
+  CreateToolWindows();
+  KeepAboutTheOnlyDefault();
+}
 
 void CZelvikDlg::CreateToolWindows() {
   const auto make = services_.makeToolWindow ? services_.makeToolWindow : CreateToolWindow;

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window and the desktop: tray icon, topmost, minimise into the tray, start hidden,
 // global hot key, session signals and "--show" requests.
 #include <QAction>
@@ -9,7 +10,7 @@
 #include <cstdio>
 
 #include "app/session_signals.h"
-#include "app/show_request.h"
+#include "app/instance_marker.h"
 #include "app/tray_icon.h"
 #include "app/x11_desktop.h"
 #include "app/zelvik_dlg.h"
@@ -20,13 +21,17 @@ namespace zelvik::ui {
 namespace {
 
 constexpr int kTrayPollMs = 2000;      // a tray host that appears later gets the icon this soon
+constexpr int kEarlyTrayPollMs = 250;  // while a late tray would still hide the window
 constexpr int kSkipTaskbarCheckMs = 100;
 constexpr int kSkipTaskbarChecks = 20;
 constexpr int kPlaceCheckMs = 50;
 constexpr int kPlaceChecks = 10;
-constexpr std::uint32_t kJustBootedMs = 360000;
 const QPoint kCalledUpAt(300, 200);
 constexpr qint64 kSettleMs = 500;  // moves this soon after showing are the window manager's
+
+std::uint32_t UptimeMs(const MainWindowServices& services) {
+  return services.uptimeMs ? services.uptimeMs() : MillisecondsSinceBoot();
+}
 
 }  // namespace
 
@@ -48,7 +53,13 @@ void CZelvikDlg::CreateTray() {
   trayPoll_->setInterval(kTrayPollMs);
   connect(trayPoll_, &QTimer::timeout, this, &CZelvikDlg::RefreshTrayIcon);
   if (store_.flags().hideTrayIcon == 1) return;  // no icon at all, and nothing to watch for
+  startHidden_.SetMinirun(store_.flags().minirun == 1);
   RefreshTrayIcon();
+  // At log-in the panel often brings its tray up after the first paints.
+  if (startHidden_.WaitingForTray(clock_.elapsed()) && !TrayIconVisible()) {
+    trayPoll_->setInterval(kEarlyTrayPollMs);
+    QTimer::singleShot(StartHidden::kLateTrayMs, trayPoll_, [this] { trayPoll_->setInterval(kTrayPollMs); });
+  }
   trayPoll_->start();
 }
 
@@ -70,6 +81,7 @@ void CZelvikDlg::AdaptToTray() {
   trayWasVisible_ = visible;
   if (visible) {
     KeepOffTheTaskbar();
+    if (startHidden_.OnTrayShown(UptimeMs(services_), clock_.elapsed())) hide();
   } else {
     SetSkipTaskbar(this, false);
   }
@@ -163,9 +175,7 @@ void CZelvikDlg::InstallDesktopHooks() {
   }
   signals_ = new SessionSignals(this);
   connect(signals_, &SessionSignals::endRequested, this, &CZelvikDlg::ExitApplication);
-  showRequests_ = new ShowRequests(this);
-  connect(showRequests_, &ShowRequests::showRequested, this, &CZelvikDlg::ShowTopmostAt300x200);
-  showRequests_->Listen();
+  if (marker_ != nullptr) connect(marker_, &InstanceMarker::showRequested, this, &CZelvikDlg::ShowTopmostAt300x200);
 }
 
 void CZelvikDlg::changeEvent(QEvent* event) {
@@ -182,13 +192,9 @@ void CZelvikDlg::changeEvent(QEvent* event) {
 
 void CZelvikDlg::paintEvent(QPaintEvent* event) {
   QDialog::paintEvent(event);
-  if (paintsToWatch_ <= 0) return;
-  --paintsToWatch_;
-  const std::uint32_t uptime = services_.uptimeMs ? services_.uptimeMs() : MillisecondsSinceBoot();
+  if (!startFinished()) QTimer::singleShot(0, this, &CZelvikDlg::FinishStart);
   // Started with the session: go straight to the tray, when there is one to go to.
-  if (store_.flags().minirun == 1 && uptime < kJustBootedMs && TrayIconVisible()) {
-    QTimer::singleShot(0, this, &QWidget::hide);
-  }
+  if (startHidden_.OnPaint(UptimeMs(services_), TrayIconVisible())) QTimer::singleShot(0, this, &QWidget::hide);
 }
 
 void CZelvikDlg::showEvent(QShowEvent* event) {

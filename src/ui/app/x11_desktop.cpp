@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/x11_desktop.h"
 
 #include <QCoreApplication>
@@ -53,6 +54,15 @@ bool HasSkipTaskbar(QWidget* window) {
   if (c == nullptr || window == nullptr || window->windowHandle() == nullptr) return false;
   return zelvik::HasNetWmState(c, static_cast<xcb_window_t>(window->windowHandle()->winId()),
                                "_NET_WM_STATE_SKIP_TASKBAR");
+}
+
+void KeepToTheCloseBox(QWidget* window) {
+  xcb_connection_t* c = Connection();
+  if (c == nullptr || window == nullptr || window->windowHandle() == nullptr) return;
+  static const bool openbox = zelvik::WindowManagerName(c, RootOf(c)) == "Openbox";
+  if (openbox) {
+    zelvik::SetWindowType(c, static_cast<xcb_window_t>(window->windowHandle()->winId()), "_NET_WM_WINDOW_TYPE_TOOLBAR");
+  }
 }
 
 std::optional<RealFrame> RealFrameOf(QWidget* window) {

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <QAbstractNativeEventFilter>
@@ -25,6 +26,12 @@ bool PointerButtonDown();
 void SetSkipTaskbar(QWidget* window, bool on);
 // Whether the window's _NET_WM_STATE holds _NET_WM_STATE_SKIP_TASKBAR now; false off X11.
 bool HasSkipTaskbar(QWidget* window);
+
+// Openbox leaves minimise and maximise on dialogs and utility windows whatever their hints
+// say, and minimising one there minimises its owner too. It drops them for toolbar windows,
+// which it decorates like any other: a window that wants a close box only says it is one
+// there. Other window managers honour the hints. Call before the window is first mapped.
+void KeepToTheCloseBox(QWidget* window);
 
 // Where the window manager really has the window's frame, and where the client sits in it;
 // empty off X11 or before the window is framed. Qt's own idea can be stale just after a map.

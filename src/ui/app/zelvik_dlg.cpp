@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/zelvik_dlg.h"
 
 #include <QAction>
@@ -18,18 +19,16 @@
 
 #include "app/about_dlg.h"
 #include "app/calculator_strip.h"
-#include "app/show_request.h"
+#include "app/instance_marker.h"
 #include "app/spec_entry_dlg.h"
 #include "app/tray_icon.h"
 #include "app/x11_desktop.h"
 #include "common/app_icons.h"
+#include "common/save_failure.h"
 #include "online/ad_area.h"
 #include "online/update_runner.h"
 #include "config/custom_rows.h"
 #include "pages/page_one.h"
-#include "pages/page_three.h"
-#include "pages/page_two.h"
-#include "platform/single_instance.h"
 #include "platform/working_set.h"
 #include "project_info.h"
 #include "util/numbers.h"
@@ -48,7 +47,7 @@ QString DensityText(double density) {
 
 }  // namespace
 
-CZelvikDlg::CZelvikDlg(std::filesystem::path configPath, SingleInstance* marker, MainWindowServices services)
+CZelvikDlg::CZelvikDlg(std::filesystem::path configPath, InstanceMarker* marker, MainWindowServices services)
     : QDialog(nullptr), store_(IniFile(configPath), &settings_), marker_(marker), services_(std::move(services)) {
   if (!services_.userDragging) services_.userDragging = PointerButtonDown;
   setWindowTitle(QStringLiteral("ZelvikV") + QLatin1String(kProjectVersion));
@@ -61,7 +60,7 @@ CZelvikDlg::CZelvikDlg(std::filesystem::path configPath, SingleInstance* marker,
   CSpecEntryDlg::Install(this, toolMenu_, tabs_, {pages_.begin(), pages_.end()}, &customRows_);
   InitSettings();
   LoadUnitSystem();
-  CreateToolWindows();
+  ScheduleRestOfStart();
   setWindowIcon(SteelProfileIcon());
   fullSize_ = size();
 
@@ -84,10 +83,11 @@ CZelvikDlg::CZelvikDlg(std::filesystem::path configPath, SingleInstance* marker,
 
 CZelvikDlg::~CZelvikDlg() = default;
 
+// Pages two and three go into their tabs just after the first paint (FinishStart).
 void CZelvikDlg::CreatePages() {
   tabs_->addTab(pages_[0] = new CPageOne(this, tabs_), QStringLiteral(" 第 一 页 "));
-  tabs_->addTab(pages_[1] = new CPageTwo(this, tabs_), QStringLiteral(" 第 二 页 "));
-  tabs_->addTab(pages_[2] = new CPageThree(this, tabs_), QStringLiteral(" 第 三 页 "));
+  tabs_->addTab(new QWidget(tabs_), QStringLiteral(" 第 二 页 "));
+  tabs_->addTab(new QWidget(tabs_), QStringLiteral(" 第 三 页 "));
   tabs_->setCurrentIndex(0);
 }
 
@@ -130,7 +130,9 @@ void CZelvikDlg::SetPreview(const QString& text) { strip_->SetPreview(text); }
 void CZelvikDlg::CollectWeight(const QString& resultText) { strip_->Collect(resultText); }
 
 void CZelvikDlg::RecomputeAll() {
-  for (CWeightPage* page : pages_) page->RecomputeAll();
+  for (CWeightPage* page : pages_) {
+    if (page != nullptr) page->RecomputeAll();
+  }
 }
 
 void CZelvikDlg::OnDensityChanged(const QString& text) {
@@ -144,13 +146,16 @@ void CZelvikDlg::OnDecimalsChanged(int index) {
   RecomputeAll();
 }
 
+// A choice that could not be stored still holds for this session: the weights need it now.
 void CZelvikDlg::OnUnitSystemChanged(int index) {
-  store_.StoreUnitSystem(index);
+  if (!store_.StoreUnitSystem(index)) SaveFailure::Tell(this, store_.file().path());
   RecomputeAll();
 }
 
 void CZelvikDlg::ResetPages() {
-  for (CWeightPage* page : pages_) page->ResetPage();
+  for (CWeightPage* page : pages_) {
+    if (page != nullptr) page->ResetPage();
+  }
 }
 
 void CZelvikDlg::RefreshMembers() {
@@ -192,18 +197,13 @@ void CZelvikDlg::ShowAboutBox() {
   aboutBox_->exec();
 }
 
-void CZelvikDlg::ReleaseInstanceMarker() {
-  if (marker_ != nullptr) marker_->Release();
-}
-
 void CZelvikDlg::ExitApplication() {
   if (exiting_) return;
   exiting_ = true;
   if (trayPoll_ != nullptr) trayPoll_->stop();
   if (tray_ != nullptr) tray_->Remove();
   if (hotKey_ != nullptr) hotKey_->Unregister();
-  if (showRequests_ != nullptr) showRequests_->Close();
-  ReleaseInstanceMarker();
+  if (marker_ != nullptr) marker_->Release();
   hide();
   QCoreApplication::quit();
 }

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <QDialog>
@@ -17,6 +18,7 @@
 #include "pages/page_host.h"
 #include "tools/tool_window.h"
 #include "window/edge_docking.h"
+#include "window/start_hidden.h"
 
 class QAction;
 class QCheckBox;
@@ -29,17 +31,13 @@ class QPushButton;
 class QTabWidget;
 class QTimer;
 
-namespace zelvik {
-class SingleInstance;
-}
-
 namespace zelvik::ui {
 
 class CAboutDlg;
 class CAdArea;
 class GlobalHotKey;
+class InstanceMarker;
 class SessionSignals;
-class ShowRequests;
 class TrayIcon;
 class CZelvikDlg;
 
@@ -73,9 +71,9 @@ class CZelvikDlg : public QDialog, public PageHost {
  public:
   static constexpr int kAdCollapseMs = 10000;
 
-  // configPath: the configuration file; marker: the single-instance marker, released by
-  // ExitApplication (may be null).
-  explicit CZelvikDlg(std::filesystem::path configPath, SingleInstance* marker = nullptr,
+  // configPath: the configuration file; marker: the single-instance marker and "--show"
+  // listener, released by ExitApplication (may be null).
+  explicit CZelvikDlg(std::filesystem::path configPath, InstanceMarker* marker = nullptr,
                       MainWindowServices services = {});
   ~CZelvikDlg() override;
 
@@ -93,9 +91,10 @@ class CZelvikDlg : public QDialog, public PageHost {
   // Removes the tray icon, releases the hot key and the single-instance marker, and ends
   // the application's event loop.
   void ExitApplication();
-  // Releases the single-instance marker now, so that a copy started next does not warn.
-  void ReleaseInstanceMarker();
+  InstanceMarker* instanceMarker() const { return marker_; }
 
+  // Pages two and three and the six tool windows exist (made just after the first paint).
+  bool startFinished() const { return slots_[0].followTimer != nullptr; }
   // Shows or hides a tool window beside the main window's right edge.
   void ToggleToolWindow(ToolKind kind);
   // Follow timers 3 to 8: while attach is on, the tool windows keep to the main window.
@@ -165,6 +164,8 @@ class CZelvikDlg : public QDialog, public PageHost {
   void RefreshMembers();
   void Collapse();
 
+  void ScheduleRestOfStart();
+  void FinishStart();
   void CreateToolWindows();
   void CreateTray();
   void InstallDesktopHooks();
@@ -186,7 +187,7 @@ class CZelvikDlg : public QDialog, public PageHost {
   WeightSettings settings_;
   SettingsStore store_;
   CustomRowSet customRows_;
-  SingleInstance* marker_;
+  InstanceMarker* marker_;
 
   QTabWidget* tabs_ = nullptr;
   std::array<CWeightPage*, 3> pages_{};
@@ -222,8 +223,7 @@ class CZelvikDlg : public QDialog, public PageHost {
   int placeChecks_ = 0;
   GlobalHotKey* hotKey_ = nullptr;
   SessionSignals* signals_ = nullptr;
-  ShowRequests* showRequests_ = nullptr;
-  int paintsToWatch_ = 2;
+  StartHidden startHidden_;
 
   EdgeDocking docking_{DockMetrics{}};
   QTimer* watchTimer_ = nullptr;

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <QColor>
@@ -13,7 +14,8 @@ inline constexpr QColor kDialogColour{217, 226, 244};
 // Dialog colour with black text; edit fields keep a white ground so they stay readable.
 QPalette DialogPalette();
 
-// Palette, dialog font and window icon for the whole application.
+// Palette, dialog font and window icon for the whole application, and Qt's own texts (the
+// file dialog, standard buttons) in Chinese, as everything else the program shows.
 void ApplyAppearance(QApplication& app);
 
 }  // namespace zelvik::ui

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "online/update_runner.h"
 
 #include "common/message_box.h"
@@ -13,6 +14,7 @@
 #include <future>
 #include <iostream>
 
+#include "platform/autostart.h"
 #include "platform/ftp_get.h"
 #include "platform/processes.h"
 #include "platform/update_crypto.h"
@@ -89,7 +91,11 @@ class CUpdateRunner::Questions : public update::Questions {
   CUpdateRunner* runner_;
 };
 
-CUpdateRunner::CUpdateRunner(QObject* parent) : QObject(parent), ask_(&AskWithBox), tell_(&TellWithBox) {
+CUpdateRunner::CUpdateRunner(QObject* parent)
+    : QObject(parent), ask_(&AskWithBox), tell_(&TellWithBox), start_([](const fs::path& program) {
+        PosixProcesses processes;
+        return processes.Start(program);
+      }) {
   std::tie(folder_, selfName_) = OwnCopy();
 }
 
@@ -141,24 +147,27 @@ void CUpdateRunner::Work() {
     std::lock_guard<std::mutex> lock(ftpMutex_);
     ftp_ = nullptr;
   }
+  fs::path program;
   if (r.result == 1 && !cancelled_) {
     // The program the list names, as the list now in the folder says.
     update::CIniFile list;
     std::string upexe;
     if (list.OpenIniFile(folder_ / product::kListFileName)) upexe = list.GetValue("upexe", "upexe").value_or("");
     list.CloseIniFile();
-    PosixProcesses processes;
-    if (upexe.empty() || !processes.Start(folder_ / upexe)) {
-      std::cerr << "zelvik: update: cannot start " << (folder_ / upexe).string() << "\n";
-      r.result = 0;
-    }
+    if (!upexe.empty()) program = folder_ / upexe;
   }
-  const int result = r.result;
-  QMetaObject::invokeMethod(this, [this, result] { Done(result); }, Qt::QueuedConnection);
+  const int result = cancelled_ ? 0 : r.result;
+  QMetaObject::invokeMethod(this, [this, result, program] { Done(result, program); }, Qt::QueuedConnection);
 }
 
-void CUpdateRunner::Done(int result) {
+// The new program starts from the interface thread, which owns the marker it must release
+// first.
+void CUpdateRunner::Done(int result, const fs::path& program) {
   if (worker_.joinable()) worker_.join();
+  if (result == 1 && (program.empty() || !start_(program))) {
+    std::cerr << "zelvik: update: cannot start " << program.string() << "\n";
+    result = 0;
+  }
   running_ = false;
   emit runningChanged(false);
   emit finished(result);
@@ -169,7 +178,9 @@ void CleanUpAfterUpdateAtStart() {
   update::UpdateContext ctx{folder, self, product::RunningVersion(), "", &std::cerr};
   update::Files files;
   PosixProcesses processes;
-  update::CleanUpAfterUpdate(ctx, files, processes);
+  const update::CleanUpOutcome out = update::CleanUpAfterUpdate(ctx, files, processes);
+  // A session that started the old copy starts this one from now on.
+  if (out.result == update::CleanUpResult::kCleaned) XdgAutostart().Retarget(folder / out.oldexe, folder / self);
 }
 
 }  // namespace zelvik::ui

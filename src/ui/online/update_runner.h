@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <QObject>
@@ -23,6 +24,7 @@ class CUpdateRunner : public QObject {
  public:
   using AskFn = std::function<bool(const QString&)>;
   using TellFn = std::function<void(const QString&)>;
+  using StartFn = std::function<bool(const std::filesystem::path&)>;
 
   explicit CUpdateRunner(QObject* parent = nullptr);
   ~CUpdateRunner() override;
@@ -37,6 +39,9 @@ class CUpdateRunner : public QObject {
   void SetCopy(const std::filesystem::path& folder, const std::string& selfName);
   // Replace the message boxes (tests); called on the interface thread either way.
   void SetQuestionBoxes(AskFn ask, TellFn tell);
+  // How the new program is started, on the interface thread: HandOver by the main window;
+  // by default it is merely started.
+  void SetStarter(StartFn start) { start_ = std::move(start); }
 
  signals:
   void runningChanged(bool running);
@@ -46,12 +51,13 @@ class CUpdateRunner : public QObject {
  private:
   class Questions;
   void Work();
-  void Done(int result);
+  void Done(int result, const std::filesystem::path& program);
 
   std::filesystem::path folder_;
   std::string selfName_;
   AskFn ask_;
   TellFn tell_;
+  StartFn start_;
   bool running_ = false;
   std::thread worker_;
   std::atomic<bool> cancelled_{false};

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "pages/calc_box.h"
 
 #include <QComboBox>
@@ -9,6 +10,7 @@
 #include <QRadioButton>
 #include <cmath>
 
+#include "common/start_in_view.h"
 #include "pages/drop_list.h"
 #include "pages/weight_page.h"
 
@@ -34,6 +36,7 @@ void MakeReadOnly(QLineEdit* field) {
   QPalette palette = field->palette();
   palette.setColor(QPalette::Base, palette.color(QPalette::Window));
   field->setPalette(palette);
+  KeepStartInView(field);
 }
 
 CalcBox::CalcBox(QWidget* page, const DialogUnits& units, int column, int row, const QString& title)

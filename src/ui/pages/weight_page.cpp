@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "pages/weight_page.h"
 
 #include <QAbstractButton>
@@ -60,7 +61,6 @@ void CWeightPage::RunCalc(const CalcControls& calc) {
   const CalcOutputs out = Compute(calc.id, host_->Settings(), in, host_->CustomRows());
   if (out.spec && calc.spec) {
     calc.spec->setText(QString::fromStdString(*out.spec));
-    calc.spec->setCursorPosition(0);  // setText puts it at the end, and the field scrolls to it
   }
   if (out.lengthText && calc.length) SetInputText(calc.length, QString::fromStdString(*out.lengthText));
   if (out.unitWeight && calc.unitWeight) calc.unitWeight->setText(QString::fromStdString(*out.unitWeight));

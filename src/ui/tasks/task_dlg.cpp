@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "tasks/task_dlg.h"
 
 #include <QCheckBox>
@@ -16,6 +17,7 @@
 #include "common/dialog_units.h"
 #include "common/list_lines.h"
 #include "common/message_box.h"
+#include "common/save_failure.h"
 #include "tasks/check_tasks.h"
 
 namespace zelvik::ui {
@@ -60,6 +62,7 @@ CTaskDlg::CTaskDlg(QWidget* owner, SettingsStore& store, TaskServices services)
   autorun_->setChecked(store_.Load(SettingKey::kAutorun) == 1);
   minirun_->setChecked(store_.Load(SettingKey::kMinirun) == 1);
   hideTray_->setChecked(store_.Load(SettingKey::kHideTrayIcon) == 1);
+  // A file that cannot be written is not worth a box at start-up: the user has done nothing.
   LoadTasks(file_, table_);
   RefreshList();
 
@@ -174,6 +177,8 @@ void CTaskDlg::ArmTick() {
 void CTaskDlg::Tick() {
   const LocalTime now = services_.clock->Now(nullptr);
   UpdateClock(now);
+  // The tasks another writer added or deleted meanwhile count from this second on.
+  if (RefreshTasks(file_, table_)) RefreshList();
   for (const LocalTime& t : ticker_.Advance(now)) RunSecond(t);
   ArmTick();
 }
@@ -181,8 +186,8 @@ void CTaskDlg::Tick() {
 void CTaskDlg::RunSecond(const LocalTime& t) {
   DueTasks due = CheckTasks(table_, t);
   // A once-only task leaves the file before its action: a restart must not find it again.
-  if (due.removedOnce) {
-    SaveTasks(file_, table_);
+  if (!due.removed.empty()) {
+    RemoveTasks(file_, table_, due.removed);
     RefreshList();
   }
   for (const TaskAction& action : due.actions) Carry(action);
@@ -229,10 +234,6 @@ QList<QMessageBox*> CTaskDlg::reminderBoxes() const {
 }
 
 void CTaskDlg::AddTask() {
-  if (table_.full()) {
-    ShowNotice(this, QStringLiteral("警告"), QString::fromUtf8(TaskAddMessage(TaskAddResult::kFull)));
-    return;
-  }
   ScheduledTask t;
   t.kind = static_cast<TaskKind>(kind_->currentIndex());
   t.period = static_cast<TaskPeriod>(period_->currentIndex());
@@ -244,21 +245,31 @@ void CTaskDlg::AddTask() {
   t.second = second_->currentIndex();
   t.content = content_->text().toStdString();
   const TaskAddOutcome out = zelvik::AddTask(file_, table_, t);
+  RefreshList();
   if (out.result != TaskAddResult::kAdded) {
     ShowNotice(this, QStringLiteral("警告"), QString::fromUtf8(TaskAddMessage(out.result)));
-    return;
+  } else if (!out.stored) {
+    SaveFailure::Tell(this, file_.path());
   }
-  RefreshList();
 }
 
 void CTaskDlg::DeleteSelectedTask() {
   if (list_->selectedItems().isEmpty()) return;
-  if (zelvik::DeleteTask(file_, table_, list_->currentRow())) RefreshList();
+  bool stored = true;
+  if (!zelvik::DeleteTask(file_, table_, list_->currentRow(), &stored)) return;
+  RefreshList();
+  if (!stored) SaveFailure::Tell(this, file_.path());
 }
 
 void CTaskDlg::ClearAllTasks() {
-  ClearTasks(file_, table_);
+  const bool stored = ClearTasks(file_, table_);
   RefreshList();
+  if (!stored) SaveFailure::Tell(this, file_.path());
+}
+
+void CTaskDlg::showEvent(QShowEvent* event) {
+  if (RefreshTasks(file_, table_)) RefreshList();
+  CToolWindow::showEvent(event);
 }
 
 void CTaskDlg::OnKindActivated(int kind) {
@@ -290,15 +301,31 @@ void CTaskDlg::OnPeriodActivated(int period) {
 // flag (checked exactly when it is 1).
 void CTaskDlg::ToggleStartupOption(SettingKey key) {
   const int value = store_.flags().Get(key) == 1 ? 0 : 1;
-  if (key == SettingKey::kAutorun && services_.autostart) {
-    // A failure is on stderr; the setting is stored all the same.
-    if (value == 1) {
-      services_.autostart->Enable(services_.executable);
-    } else {
-      services_.autostart->Disable();
-    }
+  const bool entry = key == SettingKey::kAutorun && services_.autostart;
+  // A failure is on stderr; the setting is stored all the same.
+  if (entry) SetAutostart(value == 1);
+  if (store_.StoreSetting(key, value)) return;
+  // Not stored: the option is what the file says, and so is the autostart entry.
+  const bool stored = store_.Load(key) == 1;
+  if (entry && stored != (value == 1)) SetAutostart(stored);
+  OptionBox(key)->setChecked(stored);
+  SaveFailure::Tell(this, file_.path());
+}
+
+void CTaskDlg::SetAutostart(bool on) {
+  if (on) {
+    services_.autostart->Enable(services_.executable);
+  } else {
+    services_.autostart->Disable();
   }
-  store_.StoreSetting(key, value);
+}
+
+QCheckBox* CTaskDlg::OptionBox(SettingKey key) const {
+  switch (key) {
+    case SettingKey::kAutorun: return autorun_;
+    case SettingKey::kMinirun: return minirun_;
+    default: return hideTray_;
+  }
 }
 
 }  // namespace zelvik::ui

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <QPointer>
@@ -45,6 +46,9 @@ class CTaskDlg : public CToolWindow {
   void DeleteSelectedTask();
   void ClearAllTasks();
 
+ protected:
+  void showEvent(QShowEvent* event) override;
+
  private:
   void CreateControls();
   void RefreshList();
@@ -59,6 +63,8 @@ class CTaskDlg : public CToolWindow {
   void OnPeriodActivated(int period);
   void PickRunFile();
   void ToggleStartupOption(SettingKey key);
+  void SetAutostart(bool on);
+  QCheckBox* OptionBox(SettingKey key) const;
 
   SettingsStore& store_;
   IniFile file_;

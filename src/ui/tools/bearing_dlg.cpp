@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "tools/bearing_dlg.h"
 
 #include <QApplication>
@@ -28,7 +29,7 @@ CBearingDlg::CBearingDlg(QWidget* owner) : CToolWindow(owner, QStringLiteral("è½
   model_ = new StaticLinesModel(BearingLines(), list_);
   list_->setModel(model_);
   list_->setItemDelegate(new ColumnItemDelegate(unit_, list_));
-  list_->setGeometry(du.Rect(4, 16, 166, 111));
+  list_->setGeometry(du.Rect(4, 16, 166, 95));
   list_->setEditTriggers(QAbstractItemView::NoEditTriggers);
   list_->setSelectionMode(QAbstractItemView::SingleSelection);
   list_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
@@ -46,11 +47,11 @@ CBearingDlg::CBearingDlg(QWidget* owner) : CToolWindow(owner, QStringLiteral("è½
 
   search_ = new QLineEdit(this);
   search_->setObjectName(QStringLiteral("1000"));
-  search_->setGeometry(du.Rect(7, 132, 50, 13));
+  search_->setGeometry(du.Rect(7, 116, 105, 13));
 
   find_ = new QPushButton(QStringLiteral("æŸ¥  è¯¢ (ä¸‹ä¸€ä¸ª)"), this);
   find_->setObjectName(QStringLiteral("1044"));
-  find_->setGeometry(du.Rect(60, 131, 52, 15));
+  find_->setGeometry(du.Rect(115, 115, 52, 15));
   find_->setDefault(true);
   SetEnterPressesDefault(true);
   connect(find_, &QPushButton::clicked, this, &CBearingDlg::FindNext);
@@ -60,9 +61,10 @@ CBearingDlg::CBearingDlg(QWidget* owner) : CToolWindow(owner, QStringLiteral("è½
   for (std::string_view entry : BearingKindEntries()) {
     kinds_->addItem(QString::fromUtf8(entry.data(), static_cast<qsizetype>(entry.size())));
   }
-  kinds_->setGeometry(du.Rect(115, 132, 52, 14));
+  // A row of its own, below the search: as wide as the list, it shows a whole heading (a
+  // longer one would show shortened, and whole as its tooltip and in the opened list).
+  kinds_->setGeometry(du.Rect(7, 133, 160, 14));
   kinds_->setMaxVisibleItems(13);
-  // The field shows a long heading shortened; the opened list shows every heading whole.
   kinds_->view()->setMinimumWidth(kinds_->view()->sizeHintForColumn(0) + du.X(8));
   kinds_->setCurrentIndex(0);
   // Only the user's choice jumps; the list's own selection sets the entry without a jump.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "tools/custom_materials_dlg.h"
 
 #include <QComboBox>
@@ -5,14 +6,15 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QProcess>
+#include <QFile>
 #include <QPushButton>
-#include <cstdio>
 
+#include "app/hand_over.h"
 #include "app/zelvik_dlg.h"
 #include "common/dialog_units.h"
 #include "common/list_lines.h"
 #include "common/message_box.h"
+#include "common/save_failure.h"
 
 namespace zelvik::ui {
 
@@ -33,7 +35,8 @@ CCustomMaterialsDlg::CCustomMaterialsDlg(QWidget* owner, IniFile config, std::fu
   f.setPointSize(10);
   setFont(f);
   CreateControls();
-  // The initial load renumbers the stored rows without gaps.
+  // The initial load renumbers the stored rows without gaps; a file that cannot be written
+  // is not worth a box at start-up, when the user has done nothing.
   materials_.LoadAndRefresh(config_);
   RefreshList();
   type_->setCurrentIndex(0);
@@ -93,28 +96,50 @@ void CCustomMaterialsDlg::AddRow() {
   if (kind < 0) return;
   const CustomMaterials::AddOutcome out = materials_.Add(config_, kind, model_->text().toStdString(),
                                                          spec_->text().toStdString(), unitWeight_->text().toStdString());
-  if (out.result != CustomAddResult::kAdded) {
+  if (out.result != CustomAddResult::kAdded && out.result != CustomAddResult::kKindFull) {
     const MessageText m = CustomAddMessage(out.result);
     ShowNotice(this, QString::fromUtf8(m.caption), QString::fromUtf8(m.text));
-    return;
+    return;  // the texts were refused; the file was not read
   }
   RefreshList();
-  list_->scrollToBottom();
+  if (out.result == CustomAddResult::kKindFull) {
+    const MessageText m = CustomAddMessage(out.result);
+    ShowNotice(this, QString::fromUtf8(m.caption), QString::fromUtf8(m.text));
+  } else if (!out.stored) {
+    SaveFailure::Tell(this, config_.path());
+  } else {
+    ShowLastOfKind(kind);
+  }
 }
 
 void CCustomMaterialsDlg::DeleteSelectedRow() {
   if (list_->selectedItems().isEmpty()) return;
-  if (materials_.Delete(config_, list_->currentRow())) RefreshList();
+  bool stored = true;
+  if (!materials_.Delete(config_, list_->currentRow(), &stored)) return;
+  RefreshList();
+  if (!stored) SaveFailure::Tell(this, config_.path());
+}
+
+// The list follows the file, where a row joins the others of its kind: bring the new one
+// into view.
+void CCustomMaterialsDlg::ShowLastOfKind(int kind) {
+  const std::vector<CustomRow>& rows = materials_.rows();
+  for (int i = static_cast<int>(rows.size()) - 1; i >= 0; --i) {
+    if (rows[static_cast<std::size_t>(i)].kind == kind) {
+      list_->scrollToItem(list_->item(i));
+      return;
+    }
+  }
+}
+
+void CCustomMaterialsDlg::showEvent(QShowEvent* event) {
+  if (materials_.Refresh(config_)) RefreshList();
+  CToolWindow::showEvent(event);
 }
 
 void RestartProgram(CZelvikDlg& main) {
-  main.ReleaseInstanceMarker();
-  if (!QProcess::startDetached(QCoreApplication::applicationFilePath(), {})) {
-    std::fprintf(stderr, "zelvik: cannot start %s again\n",
-                 QCoreApplication::applicationFilePath().toLocal8Bit().constData());
-    return;
-  }
-  main.ExitApplication();
+  const std::filesystem::path self(QFile::encodeName(QCoreApplication::applicationFilePath()).toStdString());
+  if (HandOver(main.instanceMarker(), self)) main.ExitApplication();
 }
 
 }  // namespace zelvik::ui

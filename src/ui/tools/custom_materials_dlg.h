@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <functional>
@@ -30,10 +31,14 @@ class CCustomMaterialsDlg : public CToolWindow {
   void AddRow();
   void DeleteSelectedRow();
 
+ protected:
+  void showEvent(QShowEvent* event) override;
+
  private:
   void CreateControls();
   void OnTypeChanged(int kind);
   void RefreshList();
+  void ShowLastOfKind(int kind);
 
   IniFile config_;
   std::function<void()> restart_;
@@ -46,9 +51,8 @@ class CCustomMaterialsDlg : public CToolWindow {
   QListWidget* list_ = nullptr;
 };
 
-// Starts this program again without arguments and ends this copy. The single-instance
-// marker goes first, so the new copy does not warn that one is running. If the new copy
-// cannot be started, this one stays.
+// Starts this program again without arguments and ends this copy (see HandOver). If the new
+// copy cannot be started, this one stays.
 void RestartProgram(CZelvikDlg& main);
 
 }  // namespace zelvik::ui

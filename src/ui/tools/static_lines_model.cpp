@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "tools/static_lines_model.h"
 
 namespace zelvik::ui {

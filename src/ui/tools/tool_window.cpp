@@ -1,8 +1,10 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "tools/tool_window.h"
 
 #include <QCloseEvent>
 #include <QKeyEvent>
 
+#include "app/x11_desktop.h"
 #include "common/appearance.h"
 
 namespace zelvik::ui {
@@ -10,10 +12,18 @@ namespace zelvik::ui {
 CToolWindow::CToolWindow(QWidget* owner, const QString& title) : QDialog(owner) {
   setWindowTitle(title);
   setModal(false);
-  setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
+  // A utility window with a close box and the window menu only (see KeepToTheCloseBox).
+  setWindowFlags(Qt::Tool | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
                  Qt::CustomizeWindowHint);
   setPalette(DialogPalette());
   setAutoFillBackground(true);
+}
+
+void CToolWindow::showEvent(QShowEvent* event) {
+  // The native window exists now and is mapped just after this.
+  if (!typeSet_) KeepToTheCloseBox(this);
+  typeSet_ = true;
+  QDialog::showEvent(event);
 }
 
 void CToolWindow::closeEvent(QCloseEvent* event) {

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <QDialog>
@@ -33,6 +34,7 @@ class CToolWindow : public QDialog {
   void closedByUser();
 
  protected:
+  void showEvent(QShowEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
 
@@ -41,6 +43,7 @@ class CToolWindow : public QDialog {
 
  private:
   bool enterPressesDefault_ = false;
+  bool typeSet_ = false;
 };
 
 }  // namespace zelvik::ui

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "tools/unit_convert_dlg.h"
 
 #include <QComboBox>
@@ -6,6 +7,8 @@
 #include <QSignalBlocker>
 
 #include "common/dialog_units.h"
+#include "common/start_in_view.h"
+#include "pages/drop_list.h"
 #include "reference/unit_table.h"
 #include "tools/tool_fonts.h"
 
@@ -27,7 +30,8 @@ CUnitConvertDlg::CUnitConvertDlg(QWidget* owner) : CToolWindow(owner, QStringLit
     label->setGeometry(du.Rect(7, 10 + row * 19, 44, 12));
   }
   auto makeList = [&](const char* id, int row) {
-    auto* list = new QComboBox(this);
+    auto* list = new CDropList(this);
+    list->KeepUnitSymbol(true);
     list->setObjectName(QString::fromLatin1(id));
     list->setGeometry(du.Rect(53, 8 + row * 19, 91, 14));
     list->setMaxVisibleItems(16);
@@ -45,6 +49,7 @@ CUnitConvertDlg::CUnitConvertDlg(QWidget* owner) : CToolWindow(owner, QStringLit
   result_->setObjectName(QStringLiteral("1001"));
   result_->setGeometry(du.Rect(53, 84, 91, 14));
   result_->setReadOnly(true);
+  KeepStartInView(result_);
 
   value_->setText(QStringLiteral("1"));
   OnQuantityChanged(0);

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Calls one platform service the way the task window does, for the end-to-end tests:
 //   platform_probe logoff|restart|shutdown|standby|monitor-off|autostart-disable
 //   platform_probe autostart-enable EXECUTABLE

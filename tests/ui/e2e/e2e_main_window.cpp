@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The real program on a private X server: its window appears, the close box ends it with
 // status 0 and leaves no configuration file behind; a second copy warns that the program
 // is already running and then opens a window of its own.

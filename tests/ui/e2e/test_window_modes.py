@@ -1,6 +1,8 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 """The real program on a private X server with a real window manager (openbox) and tray host
 (trayer), driven as a user would with xdotool: tray icon, no taskbar button, minimise into the
-tray, Super+A, "zelvik --show", edge docking, the about box's buttons, SIGTERM."""
+tray, Super+A, "zelvik --show", edge docking, the about box's buttons, the tool windows' frames,
+SIGTERM."""
 import os
 import re
 import shutil
@@ -249,6 +251,30 @@ class WithTray(unittest.TestCase):
         self.assertIn("_NET_WM_STATE_MODAL", d.run("xprop", "-id", about[0], "_NET_WM_STATE"))
         self.z.key("Escape")
         d.run("xdotool", "windowclose", about[0])
+
+    def test_7_tool_windows_have_a_close_box_only(self):
+        self.call_up_elsewhere()
+        d = self.desktop
+        d.run("xdotool", "windowactivate", "--sync", self.z.window)
+        # "附加工具" sits at 169, 225 (38 × 13) in dialog units of the 293-unit wide window,
+        # whose units are as tall as they are wide in the dialog font.
+        left, top = (int(v) for v in re.search(r"X:\s+(-?\d+)\s+Absolute upper-left Y:\s+(-?\d+)",
+                                               d.run("xwininfo", "-id", self.z.window)).groups())
+        width = int(re.search(r"Width:\s+(\d+)", d.run("xwininfo", "-id", self.z.window)).group(1))
+        d.run("xdotool", "mousemove", str(left + width * 188 // 293), str(top + width * 231 // 293), "click", "1")
+        time.sleep(0.3)
+        self.z.key("Down", "Return")  # the menu's first entry, "材料密度"
+        tool = wait_for(lambda: d.run("xdotool", "search", "--onlyvisible", "--name", "^常用材料密度$").split(), 5)
+        self.assertTrue(tool, "the tool window did not open")
+        actions = d.run("xprop", "-id", tool[0], "_NET_WM_ALLOWED_ACTIONS")
+        self.assertIn("_NET_WM_ACTION_CLOSE", actions)
+        self.assertNotIn("_NET_WM_ACTION_MINIMIZE", actions)
+        self.assertNotIn("_NET_WM_ACTION_MAXIMIZE", actions)
+        # Asked all the same, the window manager leaves both windows where they are.
+        d.run("xdotool", "windowminimize", tool[0])
+        time.sleep(0.5)
+        self.assertTrue(self.z.mapped(), "minimising a tool window took the main window away")
+        d.run("xdotool", "windowclose", tool[0])
 
     def test_9_sigterm_runs_the_exit_sequence(self):
         self.assertEqual(self.z.end(), 0)

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "support/main_window_support.h"
 
 #include <QApplication>
@@ -24,7 +25,7 @@ MainWindowServices FakeDesktop(FakeTray** tray, bool trayHost) {
   return services;
 }
 
-MainWindowFixture::MainWindowFixture(const QByteArray& config, SingleInstance* marker,
+MainWindowFixture::MainWindowFixture(const QByteArray& config, InstanceMarker* marker,
                                      MainWindowServices services) {
   qputenv(kConfigDirEnv, QFile::encodeName(dir_.path()));
   configPath_ = ConfigFilePath(QFile::encodeName(QCoreApplication::applicationDirPath()).toStdString());
@@ -35,6 +36,7 @@ MainWindowFixture::MainWindowFixture(const QByteArray& config, SingleInstance* m
   dlg_ = std::make_unique<CZelvikDlg>(configPath_, marker, std::move(services));
   dlg_->show();
   if (!QTest::qWaitForWindowExposed(dlg_.get())) qWarning("main window not exposed");
+  if (!QTest::qWaitFor([this] { return dlg_->startFinished(); })) qWarning("the start did not finish");
 }
 
 MainWindowFixture::~MainWindowFixture() = default;

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <QByteArray>
@@ -20,7 +21,7 @@ namespace zelvik::ui::test {
 class MainWindowFixture {
  public:
   // config: written to ConfigMW.ini first when not empty (GBK bytes, as on disk).
-  explicit MainWindowFixture(const QByteArray& config = {}, SingleInstance* marker = nullptr,
+  explicit MainWindowFixture(const QByteArray& config = {}, InstanceMarker* marker = nullptr,
                              MainWindowServices services = {});
   ~MainWindowFixture();
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Generated from the product tables by a one-off extraction; do not edit by hand.
 
 #include "weight/tables/tables.h"
