@@ -24,12 +24,11 @@ constexpr int kTextWidthDlu = 150;
 
 }  // namespace
 
-CSpecEntryDlg::CSpecEntryDlg(QWidget* mainWindow, QTabWidget* tabs, std::vector<SpecTarget*> pages,
-                             const CustomRowSet* rows)
+CSpecEntryDlg::CSpecEntryDlg(QWidget* mainWindow, QTabWidget* tabs, PageAt pageAt, const CustomRowSet* rows)
     : QDialog(mainWindow, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
       mainWindow_(mainWindow),
       tabs_(tabs),
-      pages_(std::move(pages)),
+      pageAt_(std::move(pageAt)),
       rows_(rows) {
   setWindowTitle(tr("规格"));
   setObjectName(QStringLiteral("specEntry"));
@@ -73,9 +72,9 @@ CSpecEntryDlg::CSpecEntryDlg(QWidget* mainWindow, QTabWidget* tabs, std::vector<
   ShowReading();
 }
 
-QAction* CSpecEntryDlg::Install(QWidget* mainWindow, QMenu* toolMenu, QTabWidget* tabs, std::vector<SpecTarget*> pages,
+QAction* CSpecEntryDlg::Install(QWidget* mainWindow, QMenu* toolMenu, QTabWidget* tabs, PageAt pageAt,
                                 const CustomRowSet* rows) {
-  auto* dlg = new CSpecEntryDlg(mainWindow, tabs, std::move(pages), rows);
+  auto* dlg = new CSpecEntryDlg(mainWindow, tabs, std::move(pageAt), rows);
   auto* command = new QAction(tr("规格…"), mainWindow);
   command->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_L));
   command->setShortcutContext(Qt::WindowShortcut);
@@ -141,11 +140,12 @@ void CSpecEntryDlg::Apply() {
     return;
   }
   const auto page = static_cast<size_t>(GetCalcInfo(spec->calc).page);
-  if (page >= pages_.size()) return;
+  SpecTarget* target = pageAt_(page);
+  if (target == nullptr) return;
   hide();
   tabs_->setCurrentIndex(static_cast<int>(page));
   mainWindow_->activateWindow();
-  pages_[page]->ShowSpec(*spec);
+  target->ShowSpec(*spec);
 }
 
 void CSpecEntryDlg::Choose(const QString& text) {

@@ -2,7 +2,7 @@
 #pragma once
 
 #include <QDialog>
-#include <vector>
+#include <functional>
 
 #include "spec/spec_parse.h"
 
@@ -24,11 +24,13 @@ class CSpecEntryDlg : public QDialog {
   Q_OBJECT
 
  public:
-  // pages: the tab control's pages in tab order; rows: the user-defined sizes they list.
-  CSpecEntryDlg(QWidget* mainWindow, QTabWidget* tabs, std::vector<SpecTarget*> pages, const CustomRowSet* rows);
+  // The page on a tab, null while it is not built yet (pages two and three come after the first
+  // paint); rows: the user-defined sizes the pages list.
+  using PageAt = std::function<SpecTarget*(size_t tab)>;
+  CSpecEntryDlg(QWidget* mainWindow, QTabWidget* tabs, PageAt pageAt, const CustomRowSet* rows);
 
   // The command: first in the tool menu, Ctrl+L anywhere in the main window.
-  static QAction* Install(QWidget* mainWindow, QMenu* toolMenu, QTabWidget* tabs, std::vector<SpecTarget*> pages,
+  static QAction* Install(QWidget* mainWindow, QMenu* toolMenu, QTabWidget* tabs, PageAt pageAt,
                           const CustomRowSet* rows);
 
   // Shows the box over the main window with its text selected.
@@ -41,7 +43,7 @@ class CSpecEntryDlg : public QDialog {
 
   QWidget* mainWindow_;
   QTabWidget* tabs_;
-  std::vector<SpecTarget*> pages_;
+  PageAt pageAt_;
   const CustomRowSet* rows_;
   QLineEdit* text_ = nullptr;
   QLabel* reading_ = nullptr;

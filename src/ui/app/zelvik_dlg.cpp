@@ -57,7 +57,9 @@ CZelvikDlg::CZelvikDlg(std::filesystem::path configPath, InstanceMarker* marker,
 
   CreateControls();
   CreatePages();
-  CSpecEntryDlg::Install(this, toolMenu_, tabs_, {pages_.begin(), pages_.end()}, &customRows_);
+  CSpecEntryDlg::Install(
+      this, toolMenu_, tabs_, [this](size_t tab) -> SpecTarget* { return tab < pages_.size() ? pages_[tab] : nullptr; },
+      &customRows_);
   InitSettings();
   LoadUnitSystem();
   ScheduleRestOfStart();

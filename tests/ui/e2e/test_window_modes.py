@@ -263,7 +263,7 @@ class WithTray(unittest.TestCase):
         width = int(re.search(r"Width:\s+(\d+)", d.run("xwininfo", "-id", self.z.window)).group(1))
         d.run("xdotool", "mousemove", str(left + width * 188 // 293), str(top + width * 231 // 293), "click", "1")
         time.sleep(0.3)
-        self.z.key("Down", "Return")  # the menu's first entry, "材料密度"
+        self.z.key("Down", "Down", "Return")  # the menu's second entry, "材料密度", after "规格…"
         tool = wait_for(lambda: d.run("xdotool", "search", "--onlyvisible", "--name", "^常用材料密度$").split(), 5)
         self.assertTrue(tool, "the tool window did not open")
         actions = d.run("xprop", "-id", tool[0], "_NET_WM_ALLOWED_ACTIONS")
