@@ -440,9 +440,11 @@ class MainWindowTest : public QObject {
     QVERIFY(QTest::qWaitFor([menu] { return menu->isVisible(); }));
     QCOMPARE(menu->title(), QStringLiteral("实用小工具"));
     QCOMPARE(menu->pos(), QPoint(300, 400 - 115));
-    const QStringList expected = {"规格…", "材料密度", "单位换算", "焊管尺寸", "轴承查询", "定时任务", "定义材料"};
+    const QStringList expected = {"规格…", "材料密度", "单位换算", "焊管尺寸", "轴承查询",
+                                  "定时任务", "定义材料", "材料清单", "下料优化"};
     const ToolKind kinds[] = {ToolKind::kDensity, ToolKind::kUnitConvert, ToolKind::kWeldPipe,
-                              ToolKind::kBearing, ToolKind::kTasks,       ToolKind::kCustom};
+                              ToolKind::kBearing, ToolKind::kTasks,       ToolKind::kCustom,
+                              ToolKind::kList,    ToolKind::kCutting};
     QStringList texts{menu->actions().first()->text()};
     for (int i = 1; i < menu->actions().size(); ++i) {
       QAction* action = menu->actions()[i];

@@ -64,7 +64,8 @@ class MainWindowModesTest : public QObject {
     Made made;
     MainWindowFixture f({}, nullptr, WithTools(&tray, &made, {ToolKind::kBearing}));
     const std::vector<ToolKind> expected = {ToolKind::kWeldPipe, ToolKind::kDensity, ToolKind::kUnitConvert,
-                                            ToolKind::kBearing,  ToolKind::kTasks,   ToolKind::kCustom};
+                                            ToolKind::kBearing,  ToolKind::kTasks,   ToolKind::kCustom,
+                                            ToolKind::kList,     ToolKind::kCutting};
     QVERIFY(made.order == expected);
     for (int i = 0; i < kToolKindCount; ++i) {
       const auto kind = static_cast<ToolKind>(i);

@@ -106,9 +106,10 @@ void CZelvikDlg::CreateToolMenu() {
     ToolKind kind;
   } kCommands[] = {{"材料密度", ToolKind::kDensity}, {"单位换算", ToolKind::kUnitConvert},
                    {"焊管尺寸", ToolKind::kWeldPipe}, {"轴承查询", ToolKind::kBearing},
-                   {"定时任务", ToolKind::kTasks},    {"定义材料", ToolKind::kCustom}};
+                   {"定时任务", ToolKind::kTasks},    {"定义材料", ToolKind::kCustom},
+                   {QT_TR_NOOP("材料清单"), ToolKind::kList}, {QT_TR_NOOP("下料优化"), ToolKind::kCutting}};
   for (const auto& command : kCommands) {
-    QAction* action = toolMenu_->addAction(QString::fromUtf8(command.caption));
+    QAction* action = toolMenu_->addAction(tr(command.caption));
     action->setEnabled(false);
     const ToolKind kind = command.kind;
     connect(action, &QAction::triggered, this, [this, kind] { ToggleToolWindow(kind); });

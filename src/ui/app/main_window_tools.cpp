@@ -19,7 +19,8 @@ constexpr int kRestOfStartAtLatestMs = 1000;
 
 // The order in which the follow timers move the windows.
 constexpr ToolKind kFollowOrder[] = {ToolKind::kWeldPipe, ToolKind::kDensity, ToolKind::kUnitConvert,
-                                     ToolKind::kBearing,  ToolKind::kCustom,  ToolKind::kTasks};
+                                     ToolKind::kBearing,  ToolKind::kCustom,  ToolKind::kTasks,
+                                     ToolKind::kList,     ToolKind::kCutting};
 
 // Moves a window so that its outer frame's top-left corner is at the point.
 void MoveFrameTo(QWidget* window, const QPoint& topLeft) {
@@ -82,6 +83,12 @@ void CZelvikDlg::ToggleToolWindow(ToolKind kind) {
   slot.window->raise();
   slot.shown = true;
   slot.followTimer->start();
+}
+
+CToolWindow* CZelvikDlg::ShowToolWindow(ToolKind kind) {
+  const ToolWindowSlot& slot = slots_.at(static_cast<int>(kind));
+  if (slot.window != nullptr && !slot.shown) ToggleToolWindow(kind);
+  return slot.window;
 }
 
 void CZelvikDlg::OnFollowTimer() {

@@ -97,6 +97,9 @@ class CZelvikDlg : public QDialog, public PageHost {
   bool startFinished() const { return slots_[0].followTimer != nullptr; }
   // Shows or hides a tool window beside the main window's right edge.
   void ToggleToolWindow(ToolKind kind);
+  // Shows the tool window beside the main window unless it is shown already; null while it
+  // does not exist.
+  CToolWindow* ShowToolWindow(ToolKind kind);
   // Follow timers 3 to 8: while attach is on, the tool windows keep to the main window.
   void OnFollowTimer();
 

@@ -5,7 +5,7 @@
 
 namespace zelvik::ui {
 
-// The six tool windows, in the order the main window creates them.
+// The tool windows, in the order the main window creates them.
 enum class ToolKind {
   kWeldPipe,     // "焊管尺寸"
   kDensity,      // "材料密度"
@@ -13,8 +13,10 @@ enum class ToolKind {
   kBearing,      // "轴承查询"
   kTasks,        // "定时任务"
   kCustom,       // "定义材料"
+  kList,         // "材料清单"
+  kCutting,      // "下料优化"
 };
-inline constexpr int kToolKindCount = 6;
+inline constexpr int kToolKindCount = 8;
 
 // Base of every tool window: a modeless dialog with the dialog colour, created once by the
 // main window and then only shown and hidden. The close box hides the window and tells the

@@ -3,6 +3,7 @@
 
 #include "app/zelvik_dlg.h"
 #include "tasks/task_dlg.h"
+#include "tools/cutting_job.h"
 #include "tools/bearing_dlg.h"
 #include "tools/custom_materials_dlg.h"
 #include "tools/density_dlg.h"
@@ -25,8 +26,18 @@ CToolWindow* CreateToolWindow(ToolKind kind, CZelvikDlg* main) {
       return new CTaskDlg(main, main->settingsStore(), DefaultTaskServices());
     case ToolKind::kCustom:
       return new CCustomMaterialsDlg(main, main->settingsStore().file(), [main] { RestartProgram(*main); });
+    case ToolKind::kList:
+    case ToolKind::kCutting:
+      break;
   }
   return nullptr;
+}
+
+bool OpenCuttingJob(CZelvikDlg* main, const CuttingJob& job) {
+  auto* target = dynamic_cast<CuttingJobTarget*>(main->ShowToolWindow(ToolKind::kCutting));
+  if (target == nullptr) return false;
+  target->LoadJob(job);
+  return true;
 }
 
 }  // namespace zelvik::ui
