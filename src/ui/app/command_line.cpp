@@ -3,6 +3,7 @@
 
 #include <cstdio>
 #include <cstring>
+#include <string_view>
 
 #include "project_info.h"
 
@@ -15,6 +16,10 @@ const char kProgramHelp[] = R"(Usage:
       Brings up the copy that is already running, as the hot key Super+A does, and exits at
       once; starts the program when none runs. Bind it to a desktop shortcut where the
       desktop keeps Super+A for itself.
+  zelvik --lang zh|en
+      Shows the interface in Chinese (zh) or English (en). Without it the locale decides:
+      the first of LANGUAGE, LC_ALL, LC_MESSAGES and LANG that is set; Chinese for zh*,
+      English otherwise. May come with any other option.
   zelvik --help
       Prints this help.
   zelvik --version
@@ -34,6 +39,26 @@ std::optional<int> AnswerInfoOption(int argc, char** argv) {
     if (std::strcmp(argv[i], "--version") == 0) {
       std::printf("zelvik %s\n", kProjectVersion);
       return 0;
+    }
+  }
+  return std::nullopt;
+}
+
+std::optional<int> ReadLanguageOption(int argc, char** argv, std::optional<Language>* language) {
+  for (int i = 1; i < argc; ++i) {
+    const std::string_view arg = argv[i];
+    std::optional<std::string_view> value;
+    if (arg == "--lang") {
+      value = i + 1 < argc ? std::string_view(argv[++i]) : std::string_view();
+    } else if (arg.starts_with("--lang=")) {
+      value = arg.substr(7);
+    }
+    if (!value) continue;
+    *language = ParseLanguageName(*value);
+    if (!*language) {
+      std::fprintf(stderr, "zelvik: --lang takes zh or en, not '%.*s'\n", static_cast<int>(value->size()),
+                   value->data());
+      return 2;
     }
   }
   return std::nullopt;

@@ -10,6 +10,7 @@
 #include "app/instance_marker.h"
 #include "app/zelvik_dlg.h"
 #include "common/appearance.h"
+#include "common/language.h"
 #include "common/message_box.h"
 #include "common/startup_probe.h"
 #include "config/config_path.h"
@@ -37,6 +38,8 @@ bool AskedToShow(int argc, char** argv) {
 
 int main(int argc, char** argv) {
   if (const auto status = zelvik::ui::AnswerInfoOption(argc, argv)) return *status;
+  std::optional<zelvik::ui::Language> language;
+  if (const auto status = zelvik::ui::ReadLanguageOption(argc, argv, &language)) return *status;
   // Before any window: a running copy comes up, and this one is done.
   const bool show = AskedToShow(argc, argv);
   if (show && zelvik::ui::InstanceMarker::SendShow()) return 0;
@@ -48,6 +51,7 @@ int main(int argc, char** argv) {
   QCoreApplication::setApplicationVersion(QString::fromLatin1(zelvik::kProjectVersion));
   QGuiApplication::setDesktopFileName(QString::fromLatin1(zelvik::kAppId));
   zelvik::ui::ApplyAppearance(app);
+  zelvik::ui::InstallLanguage(app, language.value_or(zelvik::ui::LanguageFromEnvironment()));
   app.setQuitOnLastWindowClosed(false);
 
   const std::filesystem::path exeDir(QFile::encodeName(QCoreApplication::applicationDirPath()).toStdString());
@@ -56,9 +60,9 @@ int main(int argc, char** argv) {
   // A second copy is told, but opens its window all the same.
   zelvik::ui::InstanceMarker marker;
   if (marker.anotherRunning()) {
-    QMessageBox box(QMessageBox::Warning, QStringLiteral("Zelvik"), QStringLiteral("该程序已经在运行了!"),
-                    QMessageBox::Ok);
-    box.button(QMessageBox::Ok)->setText(QStringLiteral("确定"));
+    QMessageBox box(QMessageBox::Warning, QStringLiteral("Zelvik"),
+                    QCoreApplication::translate("zelvik::ui::Main", "该程序已经在运行了!"), QMessageBox::Ok);
+    box.button(QMessageBox::Ok)->setText(zelvik::ui::OkText());
     zelvik::ui::FitCaption(&box);
     box.exec();
   }

@@ -2,9 +2,6 @@
 #include "common/appearance.h"
 
 #include <QApplication>
-#include <QLibraryInfo>
-#include <QLocale>
-#include <QTranslator>
 
 #include "common/app_icons.h"
 #include "common/dialog_units.h"
@@ -42,16 +39,6 @@ void ApplyAppearance(QApplication& app) {
   app.setPalette(DialogPalette());
   app.setFont(DialogFont());
   app.setWindowIcon(SteelProfileIcon());
-  // qtbase_zh_CN.qm of qt6-translations-l10n; without it Qt's texts stay English. The
-  // default locale gives the file dialog Chinese dates; the program formats its numbers itself.
-  const QLocale chinese(QLocale::Chinese, QLocale::China);
-  QLocale::setDefault(chinese);
-  auto* qt = new QTranslator(&app);
-  if (qt->load(chinese, QStringLiteral("qtbase"), QStringLiteral("_"), QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
-    app.installTranslator(qt);
-  } else {
-    delete qt;
-  }
 }
 
 }  // namespace zelvik::ui

@@ -14,8 +14,8 @@ inline constexpr QColor kDialogColour{217, 226, 244};
 // Dialog colour with black text; edit fields keep a white ground so they stay readable.
 QPalette DialogPalette();
 
-// Palette, dialog font and window icon for the whole application, and Qt's own texts (the
-// file dialog, standard buttons) in Chinese, as everything else the program shows.
+// Palette, dialog font and window icon for the whole application (the language is
+// InstallLanguage's).
 void ApplyAppearance(QApplication& app);
 
 }  // namespace zelvik::ui

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "common/message_box.h"
 
+#include <QCoreApplication>
 #include <QGridLayout>
 #include <QMessageBox>
 #include <QPushButton>
@@ -14,6 +15,10 @@ constexpr int kTitleBarExtra = 180;
 
 }  // namespace
 
+QString OkText() { return QCoreApplication::translate("zelvik::ui::MessageBox", "确定"); }
+QString YesText() { return QCoreApplication::translate("zelvik::ui::MessageBox", "是"); }
+QString NoText() { return QCoreApplication::translate("zelvik::ui::MessageBox", "否"); }
+
 void FitCaption(QMessageBox* box) {
   auto* grid = qobject_cast<QGridLayout*>(box->layout());
   if (grid == nullptr) return;
@@ -24,7 +29,7 @@ void FitCaption(QMessageBox* box) {
 
 void ShowNotice(QWidget* parent, const QString& caption, const QString& text) {
   QMessageBox box(QMessageBox::NoIcon, caption, text, QMessageBox::Ok, parent);
-  box.button(QMessageBox::Ok)->setText(QStringLiteral("确定"));
+  box.button(QMessageBox::Ok)->setText(OkText());
   FitCaption(&box);
   box.exec();
 }

@@ -8,6 +8,11 @@ class QWidget;
 
 namespace zelvik::ui {
 
+// The buttons' captions of the program's message boxes: "确定", "是", "否".
+QString OkText();
+QString YesText();
+QString NoText();
+
 // A modal message box with one "确定" button and no icon, as the program's notices are.
 void ShowNotice(QWidget* parent, const QString& caption, const QString& text);
 

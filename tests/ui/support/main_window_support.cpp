@@ -8,6 +8,7 @@
 #include <QTimer>
 
 #include "common/appearance.h"
+#include "common/language.h"
 #include "config/config_path.h"
 
 namespace zelvik::ui::test {
@@ -75,7 +76,10 @@ void CloseNextModal(QString* title) {
 }
 
 void UseProgramAppearance() {
-  if (auto* app = qobject_cast<QApplication*>(QCoreApplication::instance())) ApplyAppearance(*app);
+  if (auto* app = qobject_cast<QApplication*>(QCoreApplication::instance())) {
+    ApplyAppearance(*app);
+    InstallLanguage(*app, Language::kChinese);
+  }
 }
 
 }  // namespace zelvik::ui::test

@@ -81,7 +81,7 @@ void ChooseByUser(QComboBox* list, int index);
 // Closes the next modal window as soon as it shows and returns its title through *title.
 void CloseNextModal(QString* title);
 
-// Applies the program's palette and font to the test application.
+// Applies the program's palette and font to the test application, and its Chinese.
 void UseProgramAppearance();
 
 }  // namespace zelvik::ui::test
