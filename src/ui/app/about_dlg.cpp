@@ -34,21 +34,21 @@ CAboutDlg::CAboutDlg(QWidget* parent) : QDialog(parent), updater_(new CUpdateRun
                  Qt::CustomizeWindowHint);
   const DialogUnits du(font());
 
-  auto* guideLabel = new QLabel(QStringLiteral("软件使用说明"), this);
+  auto* guideLabel = new QLabel(tr("软件使用说明"), this);
   guideLabel->setGeometry(du.Rect(7, 7, 60, 10));
   QPlainTextEdit* guide = ReadOnlyText(QStringLiteral("1002"), UserGuideText(), this);
   guide->setGeometry(du.Rect(7, 18, 262, 150));
 
-  auto* logLabel = new QLabel(QStringLiteral("更新日志"), this);
+  auto* logLabel = new QLabel(tr("更新日志"), this);
   logLabel->setGeometry(du.Rect(7, 173, 60, 10));
   QPlainTextEdit* log = ReadOnlyText(QStringLiteral("1005"), UpdateLogText(), this);
   log->setGeometry(du.Rect(7, 184, 262, 62));
 
-  auto* update = new QPushButton(QStringLiteral("检查\n更新"), this);
+  auto* update = new QPushButton(tr("检查\n更新"), this);
   update->setObjectName(QStringLiteral("1089"));
   update->setGeometry(du.Rect(276, 18, 42, 26));
   update->setAutoDefault(false);
-  update->setToolTip(QStringLiteral("打开下载页面并在线检查新版本"));
+  update->setToolTip(tr("打开下载页面并在线检查新版本"));
   // A second check would write the same list file and folder: the button waits for the first.
   connect(update, &QPushButton::clicked, updater_, &CUpdateRunner::Start);
   connect(updater_, &CUpdateRunner::runningChanged, update, [update](bool running) { update->setEnabled(!running); });
@@ -65,14 +65,14 @@ CAboutDlg::CAboutDlg(QWidget* parent) : QDialog(parent), updater_(new CUpdateRun
     });
   }
 
-  auto* shop = new QPushButton(QStringLiteral("访问网店"), this);
+  auto* shop = new QPushButton(tr("访问网店"), this);
   shop->setObjectName(QStringLiteral("1090"));
   shop->setGeometry(du.Rect(276, 50, 42, 14));
   shop->setAutoDefault(false);
-  shop->setToolTip(QStringLiteral("打开网店页面"));
+  shop->setToolTip(tr("打开网店页面"));
   connect(shop, &QPushButton::clicked, this, &OpenShopPage);
 
-  auto* close = new QPushButton(QStringLiteral("关闭"), this);
+  auto* close = new QPushButton(tr("关闭"), this);
   close->setObjectName(QStringLiteral("1"));
   close->setGeometry(du.Rect(276, 232, 42, 14));
   close->setDefault(true);

@@ -42,36 +42,36 @@ void CZelvikDlg::CreateControls() {
   tabs_ = Place(new QTabWidget(this), "1125", du.Rect(3, 2, 287, 190));
   tabs_->setUsesScrollButtons(false);
 
-  Label(QStringLiteral("小数位数:"), du.Rect(156, 1, 37, 11), this);
+  Label(tr("小数位数:"), du.Rect(156, 1, 37, 11), this);
   decimals_ = Place(new QComboBox(this), "1015", du.Rect(194, 1, 23, 12));
   for (int i = 0; i <= 9; ++i) decimals_->addItem(QString::number(i));
-  Label(QStringLiteral("单位制:"), du.Rect(219, 2, 29, 11), this);
+  Label(tr("单位制:"), du.Rect(219, 2, 29, 11), this);
   unitSystem_ = Place(new QComboBox(this), "1010", du.Rect(250, 1, 38, 12));
   for (const char* label : kUnitSystemLabels) unitSystem_->addItem(QString::fromUtf8(label));
 
   CreateStrip();
 
-  Label(QStringLiteral("提示：尺寸、长度框可输入算式，如 1200+350"), du.Rect(3, 213, 190, 9), this);
+  Label(tr("提示：尺寸、长度框可输入算式，如 1200+350"), du.Rect(3, 213, 190, 9), this);
   adToggle_ = Button("1044", QStringLiteral("↑"), du.Rect(281, 212, 9, 11), this);
   adToggle_->setEnabled(false);
 
-  Label(QStringLiteral("材料密度(t/m3):"), du.Rect(3, 226, 62, 11), this);
+  Label(tr("材料密度(t/m3):"), du.Rect(3, 226, 62, 11), this);
   density_ = Place(new QLineEdit(this), "1016", du.Rect(65, 226, 30, 12));
-  topmost_ = Button("1039", QStringLiteral("置 顶"), du.Rect(97, 225, 34, 13), this);
-  reset_ = Button("1102", QStringLiteral("重 置"), du.Rect(134, 225, 31, 13), this);
-  tools_ = Button("1103", QStringLiteral("附加工具"), du.Rect(169, 225, 38, 13), this);
+  topmost_ = Button("1039", tr("置 顶"), du.Rect(97, 225, 34, 13), this);
+  reset_ = Button("1102", tr("重 置"), du.Rect(134, 225, 31, 13), this);
+  tools_ = Button("1103", tr("附加工具"), du.Rect(169, 225, 38, 13), this);
   attachBox_ = Place(new QCheckBox(this), "1107", du.Rect(209, 228, 10, 8));
   attachBox_->setChecked(true);
-  about_ = Place(new QPushButton(QStringLiteral("关于"), this), "1083", du.Rect(225, 225, 30, 13));
+  about_ = Place(new QPushButton(tr("关于"), this), "1083", du.Rect(225, 225, 30, 13));
   about_->setDefault(true);
-  exit_ = Button("32771", QStringLiteral("退出"), du.Rect(260, 225, 30, 13), this);
+  exit_ = Button("32771", tr("退出"), du.Rect(260, 225, 30, 13), this);
 
   collapseLine_ = Place(new QFrame(this), "1124", du.Rect(3, 241, 287, 1));
   collapseLine_->setFrameShape(QFrame::HLine);
   collapseLine_->setFrameShadow(QFrame::Sunken);
   collapseLine_->setFixedHeight(2);
 
-  Place(new QGroupBox(QStringLiteral("广告位招商"), this), nullptr, du.Rect(3, 244, 287, 67));
+  Place(new QGroupBox(tr("广告位招商"), this), nullptr, du.Rect(3, 244, 287, 67));
   adArea_ = new CAdArea(this, du.Rect(5, 252, 283, 56), du.Rect(3, 254, 287, 54));
   adArea_->Start();
 
@@ -82,7 +82,7 @@ void CZelvikDlg::CreateControls() {
 void CZelvikDlg::CreateStrip() {
   const DialogUnits du(font());
   CalculatorStrip::Controls c{};
-  c.collect = Place(new QCheckBox(QStringLiteral("统计:"), this), "1119", du.Rect(3, 196, 33, 11));
+  c.collect = Place(new QCheckBox(tr("统计:"), this), "1119", du.Rect(3, 196, 33, 11));
   c.expression = Place(new QLineEdit(this), "1047", du.Rect(37, 195, 147, 13));
   c.add = Place(new QRadioButton(QStringLiteral("+"), this), "1048", du.Rect(187, 193, 17, 9));
   c.subtract = Place(new QRadioButton(QStringLiteral("-"), this), "1049", du.Rect(187, 202, 17, 9));
@@ -98,15 +98,15 @@ void CZelvikDlg::CreateStrip() {
 }
 
 void CZelvikDlg::CreateToolMenu() {
-  toolMenu_ = new QMenu(QStringLiteral("实用小工具"), this);
+  toolMenu_ = new QMenu(tr("实用小工具"), this);
   toolMenu_->setObjectName(QStringLiteral("137"));
   // Menu order; each entry stays disabled until its window exists.
   const struct {
     const char* caption;
     ToolKind kind;
-  } kCommands[] = {{"材料密度", ToolKind::kDensity}, {"单位换算", ToolKind::kUnitConvert},
-                   {"焊管尺寸", ToolKind::kWeldPipe}, {"轴承查询", ToolKind::kBearing},
-                   {"定时任务", ToolKind::kTasks},    {"定义材料", ToolKind::kCustom},
+  } kCommands[] = {{QT_TR_NOOP("材料密度"), ToolKind::kDensity}, {QT_TR_NOOP("单位换算"), ToolKind::kUnitConvert},
+                   {QT_TR_NOOP("焊管尺寸"), ToolKind::kWeldPipe}, {QT_TR_NOOP("轴承查询"), ToolKind::kBearing},
+                   {QT_TR_NOOP("定时任务"), ToolKind::kTasks},    {QT_TR_NOOP("定义材料"), ToolKind::kCustom},
                    {QT_TR_NOOP("材料清单"), ToolKind::kList}, {QT_TR_NOOP("下料优化"), ToolKind::kCutting}};
   for (const auto& command : kCommands) {
     QAction* action = toolMenu_->addAction(tr(command.caption));
@@ -117,7 +117,7 @@ void CZelvikDlg::CreateToolMenu() {
   }
 
   contextMenu_ = new QMenu(this);
-  QAction* aboutAction = contextMenu_->addAction(QStringLiteral("关于Zelvik"));
+  QAction* aboutAction = contextMenu_->addAction(tr("关于Zelvik"));
   connect(aboutAction, &QAction::triggered, this, &CZelvikDlg::ShowAboutBox);
 }
 
@@ -126,20 +126,20 @@ void CZelvikDlg::InstallTooltips() {
     const char* id;
     const char* text;
   } kTips[] = {
-      {"1039", "窗口置顶"},
-      {"1044", "显示隐藏广告区"},
-      {"1083", "软件使用说明和更新日志"},
-      {"1101", "点击复制右侧结果"},
-      {"1102", "重置清零"},
-      {"1103", "更多工具和设置项"},
-      {"1107", "勾选后附加窗体附着于主窗体"},
-      {"1118", "点击调用系统计算器"},
-      {"1119", "勾选后重量值自动进入计算器第一格"},
-      {"1164", "表达式临时计算结果"},
+      {"1039", QT_TR_NOOP("窗口置顶")},
+      {"1044", QT_TR_NOOP("显示隐藏广告区")},
+      {"1083", QT_TR_NOOP("软件使用说明和更新日志")},
+      {"1101", QT_TR_NOOP("点击复制右侧结果")},
+      {"1102", QT_TR_NOOP("重置清零")},
+      {"1103", QT_TR_NOOP("更多工具和设置项")},
+      {"1107", QT_TR_NOOP("勾选后附加窗体附着于主窗体")},
+      {"1118", QT_TR_NOOP("点击调用系统计算器")},
+      {"1119", QT_TR_NOOP("勾选后重量值自动进入计算器第一格")},
+      {"1164", QT_TR_NOOP("表达式临时计算结果")},
   };
   for (const auto& tip : kTips) {
     if (auto* w = findChild<QWidget*>(QString::fromLatin1(tip.id), Qt::FindDirectChildrenOnly)) {
-      w->setToolTip(QString::fromUtf8(tip.text));
+      w->setToolTip(tr(tip.text));
     }
   }
 }

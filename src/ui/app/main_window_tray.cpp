@@ -36,15 +36,15 @@ std::uint32_t UptimeMs(const MainWindowServices& services) {
 }  // namespace
 
 void CZelvikDlg::CreateTray() {
-  trayMenu_ = new QMenu(QStringLiteral("托盘菜单"), this);
+  trayMenu_ = new QMenu(tr("托盘菜单"), this);
   trayMenu_->setObjectName(QStringLiteral("132"));
-  QAction* show = trayMenu_->addAction(QStringLiteral("显示"));
+  QAction* show = trayMenu_->addAction(tr("显示"));
   connect(show, &QAction::triggered, this, [this] {
     showNormal();
     raise();
     activateWindow();
   });
-  QAction* exit = trayMenu_->addAction(QStringLiteral("退出"));
+  QAction* exit = trayMenu_->addAction(tr("退出"));
   connect(exit, &QAction::triggered, this, &CZelvikDlg::ExitApplication);
 
   tray_ = services_.makeTray ? services_.makeTray(this) : new QtTrayIcon(this);
@@ -119,9 +119,9 @@ void CZelvikDlg::SetTopmost(bool on) {
 }
 
 void CZelvikDlg::ToggleTopmost() {
-  const bool makeTopmost = topmost_->text() == QStringLiteral("置 顶");
+  const bool makeTopmost = topmost_->text() == tr("置 顶");
   SetTopmost(makeTopmost);
-  topmost_->setText(makeTopmost ? QStringLiteral("不置顶") : QStringLiteral("置 顶"));
+  topmost_->setText(makeTopmost ? tr("不置顶") : tr("置 顶"));
 }
 
 void CZelvikDlg::ShowTopmostAt300x200() {

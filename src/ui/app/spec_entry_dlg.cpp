@@ -13,6 +13,7 @@
 #include <QVBoxLayout>
 
 #include "common/dialog_units.h"
+#include "common/display_text.h"
 #include "pages/spec_target.h"
 #include "weight/registry.h"
 
@@ -21,6 +22,14 @@ namespace zelvik::ui {
 namespace {
 
 constexpr int kTextWidthDlu = 150;
+
+// What the core says is wrong with a spec's dimensions, after "尺寸不对：".
+[[maybe_unused]] const char* const kDimensionProblems[] = {
+    QT_TRANSLATE_NOOP("zelvik::ui::CSpecEntryDlg", "壁厚为0"),
+    QT_TRANSLATE_NOOP("zelvik::ui::CSpecEntryDlg", "壁厚大于外径的一半"),
+    QT_TRANSLATE_NOOP("zelvik::ui::CSpecEntryDlg", "外径为0"),
+    QT_TRANSLATE_NOOP("zelvik::ui::CSpecEntryDlg", "尺寸为0"),
+};
 
 }  // namespace
 
@@ -67,8 +76,10 @@ CSpecEntryDlg::CSpecEntryDlg(QWidget* mainWindow, QTabWidget* tabs, PageAt pageA
   connect(text_, &QLineEdit::textChanged, this, &CSpecEntryDlg::ShowReading);
   connect(buttons, &QDialogButtonBox::accepted, this, &CSpecEntryDlg::Apply);
   connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::hide);
-  connect(candidates_, &QListWidget::itemActivated, this, [this](QListWidgetItem* item) { Choose(item->text()); });
-  connect(candidates_, &QListWidget::itemClicked, this, [this](QListWidgetItem* item) { Choose(item->text()); });
+  connect(candidates_, &QListWidget::itemActivated, this,
+          [this](QListWidgetItem* item) { Choose(item->data(Qt::UserRole).toString()); });
+  connect(candidates_, &QListWidget::itemClicked, this,
+          [this](QListWidgetItem* item) { Choose(item->data(Qt::UserRole).toString()); });
   ShowReading();
 }
 
@@ -103,8 +114,7 @@ void CSpecEntryDlg::ShowReading() {
   }
   const auto read = ParseSpec(text_->text().toStdString(), *rows_);
   if (const auto* spec = std::get_if<ParsedSpec>(&read)) {
-    reading_->setText(QString::fromUtf8(GetCalcInfo(spec->calc).title) + QLatin1Char(' ') +
-                      QString::fromStdString(spec->canonical));
+    reading_->setText(CoreText(GetCalcInfo(spec->calc).title) + QLatin1Char(' ') + CoreText(spec->canonical));
     candidates_->hide();
     return;
   }
@@ -119,12 +129,16 @@ void CSpecEntryDlg::ShowReading() {
     case SpecErrorKind::kAmbiguous: text = tr("不止一种规格，请选一个："); break;
     case SpecErrorKind::kBadDimensions: {
       const QString message = QString::fromStdString(error.message);
-      text = tr("尺寸不对：%1").arg(message.section(QStringLiteral("："), 1));
+      text = tr("尺寸不对：%1").arg(tr(message.section(QStringLiteral("："), 1).toUtf8().constData()));
       break;
     }
   }
   reading_->setText(text);
-  for (const std::string& candidate : error.candidates) candidates_->addItem(QString::fromStdString(candidate));
+  // Shown in the interface's language; chosen, a candidate is read as the core wrote it.
+  for (const std::string& candidate : error.candidates) {
+    auto* item = new QListWidgetItem(CoreText(candidate), candidates_);
+    item->setData(Qt::UserRole, QString::fromStdString(candidate));
+  }
   if (candidates_->count() > 0) {  // all of them, no scrolling
     candidates_->setFixedHeight(candidates_->sizeHintForRow(0) * candidates_->count() + 2 * candidates_->frameWidth());
   }

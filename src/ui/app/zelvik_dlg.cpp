@@ -87,9 +87,9 @@ CZelvikDlg::~CZelvikDlg() = default;
 
 // Pages two and three go into their tabs just after the first paint (FinishStart).
 void CZelvikDlg::CreatePages() {
-  tabs_->addTab(pages_[0] = new CPageOne(this, tabs_), QStringLiteral(" 第 一 页 "));
-  tabs_->addTab(new QWidget(tabs_), QStringLiteral(" 第 二 页 "));
-  tabs_->addTab(new QWidget(tabs_), QStringLiteral(" 第 三 页 "));
+  tabs_->addTab(pages_[0] = new CPageOne(this, tabs_), tr(" 第 一 页 "));
+  tabs_->addTab(new QWidget(tabs_), tr(" 第 二 页 "));
+  tabs_->addTab(new QWidget(tabs_), tr(" 第 三 页 "));
   tabs_->setCurrentIndex(0);
 }
 

@@ -7,12 +7,12 @@
 
 namespace zelvik::ui {
 
-void SetListLines(QListWidget* list, const std::vector<std::string>& lines, int extentPx) {
+void SetListLines(QListWidget* list, const QStringList& lines, int extentPx) {
   list->clear();
   const QFontMetrics fm(list->font());
   const int height = fm.height() + 2;
-  for (const std::string& line : lines) {
-    auto* item = new QListWidgetItem(QString::fromStdString(line), list);
+  for (const QString& line : lines) {
+    auto* item = new QListWidgetItem(line, list);
     item->setSizeHint(QSize(std::max(extentPx, fm.horizontalAdvance(item->text()) + 6), height));
   }
 }

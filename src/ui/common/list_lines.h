@@ -1,8 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include <string>
-#include <vector>
+#include <QStringList>
 
 class QListWidget;
 
@@ -11,6 +10,6 @@ namespace zelvik::ui {
 // Replaces the lines of an unsorted list box. The list scrolls horizontally over
 // `extentPx` pixels, as a list box with that horizontal extent does, or further where a
 // line is wider still.
-void SetListLines(QListWidget* list, const std::vector<std::string>& lines, int extentPx);
+void SetListLines(QListWidget* list, const QStringList& lines, int extentPx);
 
 }  // namespace zelvik::ui

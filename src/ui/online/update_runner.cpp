@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "online/update_runner.h"
 
+#include "common/display_text.h"
 #include "common/message_box.h"
 
 #include <QCoreApplication>
@@ -32,15 +33,15 @@ constexpr const char kTitle[] = "Zelvik";
 
 bool AskWithBox(const QString& text) {
   QMessageBox box(QMessageBox::Question, QString::fromLatin1(kTitle), text, QMessageBox::Yes | QMessageBox::No);
-  box.button(QMessageBox::Yes)->setText(QStringLiteral("是"));
-  box.button(QMessageBox::No)->setText(QStringLiteral("否"));
+  box.button(QMessageBox::Yes)->setText(YesText());
+  box.button(QMessageBox::No)->setText(NoText());
   FitCaption(&box);
   return box.exec() == QMessageBox::Yes;
 }
 
 void TellWithBox(const QString& text) {
   QMessageBox box(QMessageBox::Information, QString::fromLatin1(kTitle), text, QMessageBox::Ok);
-  box.button(QMessageBox::Ok)->setText(QStringLiteral("确定"));
+  box.button(QMessageBox::Ok)->setText(OkText());
   FitCaption(&box);
   box.exec();
 }
@@ -62,7 +63,7 @@ class CUpdateRunner::Questions : public update::Questions {
   bool AskYesNo(const std::string& text) override {
     auto answer = std::make_shared<std::promise<bool>>();
     std::future<bool> result = answer->get_future();
-    const QString q = QString::fromStdString(text);
+    const QString q = CoreText(text);
     AskFn ask = runner_->ask_;
     QMetaObject::invokeMethod(runner_, [answer, q, ask] { answer->set_value(ask(q)); }, Qt::QueuedConnection);
     return Wait(result, false);
@@ -71,7 +72,7 @@ class CUpdateRunner::Questions : public update::Questions {
   void Tell(const std::string& text) override {
     auto told = std::make_shared<std::promise<bool>>();
     std::future<bool> result = told->get_future();
-    const QString q = QString::fromStdString(text);
+    const QString q = CoreText(text);
     TellFn tell = runner_->tell_;
     QMetaObject::invokeMethod(runner_, [told, q, tell] {
       tell(q);

@@ -25,9 +25,6 @@ constexpr int kRowHeight = 13;  // every control of a row
 constexpr int kGap = 2;         // between a field and its unit
 constexpr int kVisibleItems = 16;
 
-const QString kPushCaption = QStringLiteral("重量");
-const QString kPushTip = QStringLiteral("点击复制右侧重量值");
-
 }  // namespace
 
 void MakeReadOnly(QLineEdit* field) {
@@ -102,7 +99,7 @@ QLineEdit* CalcBox::Input(const QString& label, const char* id, const QString& u
 }
 
 QLineEdit* CalcBox::UnitWeight(const char* id, const QString& unit) {
-  QLineEdit* field = Input(QStringLiteral("单重:"), id, unit);
+  QLineEdit* field = Input(tr("单重:"), id, unit);
   MakeReadOnly(field);
   field->setAlignment(Qt::AlignCenter);
   return field;
@@ -137,9 +134,9 @@ void CalcBox::Result(const char* buttonId, const char* resultId, CalcControls& c
   const int left = units_.X(kMargin);
   const int fieldLeft = units_.X(kMargin + layout_.labelWidth);
   const int right = units_.X(widthDlu_ - kMargin);
-  auto* push = new QPushButton(kPushCaption, box_);
+  auto* push = new QPushButton(tr("重量"), box_);
   push->setObjectName(QString::fromUtf8(buttonId));
-  push->setToolTip(kPushTip);
+  push->setToolTip(tr("点击复制右侧重量值"));
   // Enter belongs to the main window's default button, also while this button has the focus.
   push->setAutoDefault(false);
   push->setGeometry(left, RowTop(), fieldLeft - left - units_.X(kGap), units_.Y(kRowHeight));

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 
 #include "common/dialog_units.h"
@@ -23,6 +24,8 @@ struct CalcControls;
 // of boxes side by side line up. Geometry is in dialog units; the unit column is as wide
 // as its widest text.
 class CalcBox {
+  Q_DECLARE_TR_FUNCTIONS(CalcBox)
+
  public:
   struct Layout {
     int labelWidth = 22;          // label column, dialog units

@@ -36,48 +36,48 @@ void CPageOne::BuildControls() {
 
   CalcBox plate1(this, du, 0, 0, Title(CalcId::kPlate1), {22, "mm"});
   CalcControls& p1 = calcs_[kPlate1];
-  p1.length = plate1.Input(QStringLiteral("长:"), "1000");
-  p1.width = plate1.Input(QStringLiteral("宽:"), "1001");
-  p1.thickness = plate1.Input(QStringLiteral("厚:"), "1002", kMm);
+  p1.length = plate1.Input(tr("长:"), "1000");
+  p1.width = plate1.Input(tr("宽:"), "1001");
+  p1.thickness = plate1.Input(tr("厚:"), "1002", kMm);
   plate1.Result("1089", "1004", p1);
 
   CalcBox plate2(this, du, 1, 0, Title(CalcId::kPlate2), {22, "mm"});
   CalcControls& p2 = calcs_[kPlate2];
-  p2.area = plate2.Input(QStringLiteral("面积:"), "1005");
-  p2.thickness = plate2.Input(QStringLiteral("厚度:"), "1006", kMm);
+  p2.area = plate2.Input(tr("面积:"), "1005");
+  p2.thickness = plate2.Input(tr("厚度:"), "1006", kMm);
   plate2.Result("1090", "1007", p2);
 
   CalcBox angle(this, du, 2, 0, Title(CalcId::kHotAngle), {22, "kg/m"});
   CalcControls& a = calcs_[kHotAngle];
-  a.sizeList = angle.List(QStringLiteral("型号:"), "1010");
+  a.sizeList = angle.List(tr("型号:"), "1010");
   a.unitWeight = angle.UnitWeight("1017", UnitLabel(a.id));
-  a.length = angle.Input(QStringLiteral("长度:"), "1011");
+  a.length = angle.Input(tr("长度:"), "1011");
   angle.Result("1091", "1012", a);
 
   // The mode radio buttons carry their captions in the label column, which is wider here.
   CalcBox pipe(this, du, 0, 1, Title(CalcId::kRoundPipe), {31, "mm"});
   CalcControls& r = calcs_[kRoundPipe];
-  r.outer = pipe.Input(QStringLiteral("外径:"), "1018", kMm);
-  r.inner = pipe.RadioInput(&innerMode_, QStringLiteral("内径:"), "1019", "1020", kMm);
-  r.wall = pipe.RadioInput(&wallMode_, QStringLiteral("壁厚:"), "1021", "1025", kMm);
-  r.length = pipe.Input(QStringLiteral("长度:"), "1022");
+  r.outer = pipe.Input(tr("外径:"), "1018", kMm);
+  r.inner = pipe.RadioInput(&innerMode_, tr("内径:"), "1019", "1020", kMm);
+  r.wall = pipe.RadioInput(&wallMode_, tr("壁厚:"), "1021", "1025", kMm);
+  r.length = pipe.Input(tr("长度:"), "1022");
   r.wallMode = wallMode_;
   pipe.Result("1092", "1027", r);
 
   CalcBox channel(this, du, 1, 1, Title(CalcId::kHotChannel), {22, "kg/m"});
   CalcControls& c = calcs_[kHotChannel];
-  c.sizeList = channel.List(QStringLiteral("型号:"), "1033");
-  c.spec = channel.ReadOnly(QStringLiteral("规格:"), "1041");
+  c.sizeList = channel.List(tr("型号:"), "1033");
+  c.spec = channel.ReadOnly(tr("规格:"), "1041");
   c.unitWeight = channel.UnitWeight("1030", UnitLabel(c.id));
-  c.length = channel.Input(QStringLiteral("长度:"), "1031");
+  c.length = channel.Input(tr("长度:"), "1031");
   channel.Result("1093", "1032", c);
 
   CalcBox beam(this, du, 2, 1, Title(CalcId::kIBeam), {22, "kg/m"});
   CalcControls& b = calcs_[kIBeam];
-  b.sizeList = beam.List(QStringLiteral("型号:"), "1038");
-  b.spec = beam.ReadOnly(QStringLiteral("规格:"), "1042");
+  b.sizeList = beam.List(tr("型号:"), "1038");
+  b.spec = beam.ReadOnly(tr("规格:"), "1042");
   b.unitWeight = beam.UnitWeight("1034", UnitLabel(b.id));
-  b.length = beam.Input(QStringLiteral("长度:"), "1035");
+  b.length = beam.Input(tr("长度:"), "1035");
   beam.Result("1094", "1036", b);
 
   // The lists hold their built-in sizes from the start; user-defined ones come last.
@@ -85,11 +85,11 @@ void CPageOne::BuildControls() {
   FillBuiltIn(c.sizeList, CalcId::kHotChannel);
   FillBuiltIn(b.sizeList, CalcId::kIBeam);
 
-  r.outer->setToolTip(QStringLiteral("圆钢或钢管外圆直径"));
-  innerMode_->setToolTip(QStringLiteral("选择内径模式"));
-  r.inner->setToolTip(QStringLiteral("钢管内圆直径,0表示圆钢"));
-  wallMode_->setToolTip(QStringLiteral("选择壁厚模式"));
-  r.wall->setToolTip(QStringLiteral("钢管壁厚,r表示圆钢"));
+  r.outer->setToolTip(tr("圆钢或钢管外圆直径"));
+  innerMode_->setToolTip(tr("选择内径模式"));
+  r.inner->setToolTip(tr("钢管内圆直径,0表示圆钢"));
+  wallMode_->setToolTip(tr("选择壁厚模式"));
+  r.wall->setToolTip(tr("钢管壁厚,r表示圆钢"));
 }
 
 void CPageOne::ConnectEvents() {

@@ -18,7 +18,6 @@ constexpr int kSpecFontHeight = 13;
 constexpr int kNarrowWidth = 5;
 constexpr int kNarrowerWidth = 4;
 
-const QString kLength = QStringLiteral("长度:");
 
 }  // namespace
 
@@ -58,15 +57,15 @@ void CPageThree::BuildControls() {
     CalcBox box(this, units(), spec.column, spec.row, Title(calcs_[spec.calc].id), {22, "kg/m"});
     CalcControls& calc = calcs_[spec.calc];
     if (spec.spec) {
-      calc.typeList = box.List(QStringLiteral("类型:"), spec.list);
-      calc.sizeList = box.List(QStringLiteral("规格:"), spec.spec);
+      calc.typeList = box.List(tr("类型:"), spec.list);
+      calc.sizeList = box.List(tr("规格:"), spec.spec);
       FillTypes(calc.typeList, calc.id);
     } else {
-      calc.sizeList = box.List(QStringLiteral("型号:"), spec.list);
+      calc.sizeList = box.List(tr("型号:"), spec.list);
       FillBuiltIn(calc.sizeList, calc.id);
     }
     calc.unitWeight = box.UnitWeight(spec.unitWeight, UnitLabel(calc.id));
-    calc.length = box.Input(kLength, spec.length);
+    calc.length = box.Input(tr("长度:"), spec.length);
     box.Result(spec.push, spec.result, calc);
   }
 }

@@ -5,6 +5,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+#include "common/display_text.h"
 #include "pages/calc_box.h"
 #include "pages/list_fonts.h"
 
@@ -21,9 +22,6 @@ constexpr int kNarrowWidth = 4;
 // Plate/mesh types whose size names are long.
 bool HasLongNames(int type) { return type >= 4 && type <= 6; }
 
-const QString kType = QStringLiteral("类型:");
-const QString kModel = QStringLiteral("型号:");
-const QString kLength = QStringLiteral("长度:");
 
 }  // namespace
 
@@ -42,6 +40,9 @@ CPageTwo::CPageTwo(PageHost* host, QWidget* parent) : CWeightPage(host, parent, 
 
 void CPageTwo::BuildControls() {
   const DialogUnits& du = units();
+  const QString kType = tr("类型:");
+  const QString kModel = tr("型号:");
+  const QString kLength = tr("长度:");
 
   CalcBox tube(this, du, 0, 0, Title(CalcId::kSquareTube), {22, "kg/m"});
   CalcControls& t = calcs_[kSquareTube];
@@ -77,7 +78,7 @@ void CPageTwo::BuildControls() {
   m.typeList = plate.List(kType, "1057");
   m.sizeList = plate.List(kModel, "1058");
   m.unitWeight = plate.UnitWeight("1059", UnitLabel(m.id));
-  m.area = plate.Input(QStringLiteral("面积:"), "1060");
+  m.area = plate.Input(tr("面积:"), "1060");
   plate.Result("1099", "1061", m);
 
   CalcBox rope(this, du, 2, 1, Title(CalcId::kWireRope), {22, "kg/100m"});
@@ -185,7 +186,7 @@ void CPageTwo::FillWireRopeSizes() { FillSizes(calcs_[kWireRope]); }
 
 void CPageTwo::OnFastenerStandardSelected() {
   QLineEdit* length = calcs_[kFastener].length;
-  if (FastenerTakesLength(calcs_[kFastener].typeList->currentIndex()) && length->text() == QString::fromUtf8(kStandardSize))
+  if (FastenerTakesLength(calcs_[kFastener].typeList->currentIndex()) && length->text() == CoreText(kStandardSize))
     SetInputText(length, QString());
   FillFastenerSizes();
   CalcFastener();
@@ -194,7 +195,7 @@ void CPageTwo::OnFastenerStandardSelected() {
 void CPageTwo::OnFastenerLengthEdited() {
   QLineEdit* length = calcs_[kFastener].length;
   // Nuts and washers have no length: the field holds this text and edits of it do nothing.
-  if (length->text() == QString::fromUtf8(kStandardSize)) return;
+  if (length->text() == CoreText(kStandardSize)) return;
   CalcFastener();
   ShowInputValue(length);
 }

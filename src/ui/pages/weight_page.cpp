@@ -11,6 +11,7 @@
 #include <QStringList>
 #include <algorithm>
 
+#include "common/display_text.h"
 #include "weight/format.h"
 
 namespace zelvik::ui {
@@ -62,9 +63,9 @@ void CWeightPage::RunCalc(const CalcControls& calc) {
   if (out.spec && calc.spec) {
     calc.spec->setText(QString::fromStdString(*out.spec));
   }
-  if (out.lengthText && calc.length) SetInputText(calc.length, QString::fromStdString(*out.lengthText));
+  if (out.lengthText && calc.length) SetInputText(calc.length, CoreText(*out.lengthText));
   if (out.unitWeight && calc.unitWeight) calc.unitWeight->setText(QString::fromStdString(*out.unitWeight));
-  if (calc.result) calc.result->setText(QString::fromStdString(out.weight));
+  if (calc.result) calc.result->setText(CoreText(out.weight));
 }
 
 void CWeightPage::OnEdit(QLineEdit* field, std::function<void()> handler) {
@@ -99,7 +100,7 @@ void CWeightPage::SetInputText(QLineEdit* field, const QString& text) {
 void CWeightPage::FillList(QComboBox* list, const std::vector<SizeItem>& items) {
   QStringList names;
   names.reserve(static_cast<qsizetype>(items.size()));
-  for (const SizeItem& item : items) names.append(QString::fromStdString(item.name));
+  for (const SizeItem& item : items) names.append(CoreText(item.name));
   list->clear();
   list->addItems(names);
   SelectFirst(list);
@@ -107,7 +108,7 @@ void CWeightPage::FillList(QComboBox* list, const std::vector<SizeItem>& items) 
 
 void CWeightPage::FillTypes(QComboBox* list, CalcId id) {
   QStringList names;
-  for (const std::string& name : TypeNames(id)) names.append(QString::fromStdString(name));
+  for (const std::string& name : TypeNames(id)) names.append(CoreText(name));
   list->clear();
   list->addItems(names);
   SelectFirst(list);
@@ -125,7 +126,7 @@ void CWeightPage::AppendCustomRows(const CalcControls& calc) {
     calc.sizeList->addItem(QString::fromStdString(row.model));
 }
 
-QString CWeightPage::Title(CalcId id) { return QString::fromUtf8(GetCalcInfo(id).title); }
+QString CWeightPage::Title(CalcId id) { return CoreText(GetCalcInfo(id).title); }
 
 QString CWeightPage::UnitLabel(CalcId id) { return QString::fromUtf8(GetCalcInfo(id).unitLabel); }
 

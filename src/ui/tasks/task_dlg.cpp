@@ -17,7 +17,9 @@
 #include "common/dialog_units.h"
 #include "common/list_lines.h"
 #include "common/message_box.h"
+#include "common/display_text.h"
 #include "common/save_failure.h"
+#include "tasks/task_texts.h"
 #include "tasks/check_tasks.h"
 
 namespace zelvik::ui {
@@ -48,7 +50,7 @@ constexpr bool kPeriodLists[kTaskPeriodCount][5] = {
 }  // namespace
 
 CTaskDlg::CTaskDlg(QWidget* owner, SettingsStore& store, TaskServices services)
-    : CToolWindow(owner, QStringLiteral("定时任务")),
+    : CToolWindow(owner, tr("定时任务")),
       store_(store),
       file_(store.file()),
       services_(std::move(services)) {
@@ -96,27 +98,27 @@ void CTaskDlg::CreateControls() {
     return combo;
   };
   QStringList kinds, periods, weekdays;
-  for (const char* name : kTaskKindNames) kinds << QString::fromUtf8(name);
-  for (const char* name : kTaskPeriodNames) periods << QString::fromUtf8(name);
-  for (int w = 0; w < 7; ++w) weekdays << QString::fromUtf8(WeekdayName(w));
+  for (const char* name : kTaskKindNames) kinds << CoreText(name);
+  for (const char* name : kTaskPeriodNames) periods << CoreText(name);
+  for (int w = 0; w < 7; ++w) weekdays << TaskTexts::ShortWeekday(w);
 
-  label(QStringLiteral("任务："), 5, 10);
+  label(tr("任务："), 5, 10);
   kind_ = list("1010", 26, 8, 65, kinds);
   period_ = list("1033", 96, 8, 37, periods);
-  label(QStringLiteral("日期："), 5, 24);
+  label(tr("日期："), 5, 24);
   month_ = list("1015", 26, 22, 22, Numbers(1, 12));
-  label(QStringLiteral("月"), 51, 24, 10);
+  label(tr("月"), 51, 24, 10);
   day_ = list("1038", 62, 22, 22, Numbers(1, 31));
-  label(QStringLiteral("日"), 86, 24, 10);
+  label(tr("日"), 86, 24, 10);
   weekday_ = list("1045", 96, 22, 37, weekdays);
-  label(QStringLiteral("时间："), 5, 38);
+  label(tr("时间："), 5, 38);
   hour_ = list("1046", 26, 36, 22, Numbers(0, 23));
-  label(QStringLiteral("时"), 51, 39, 10);
+  label(tr("时"), 51, 39, 10);
   minute_ = list("1057", 62, 36, 22, Numbers(0, 59));
-  label(QStringLiteral("分"), 86, 39, 10);
+  label(tr("分"), 86, 39, 10);
   second_ = list("1058", 96, 36, 22, Numbers(0, 59));
-  label(QStringLiteral("秒"), 121, 39, 10);
-  label(QStringLiteral("内容："), 5, 53);
+  label(tr("秒"), 121, 39, 10);
+  label(tr("内容："), 5, 53);
   content_ = Place(new QLineEdit(this), "1000", du.Rect(27, 51, 104, 12));
 
   auto button = [&](const char* id, const QString& text, int x) {
@@ -124,9 +126,9 @@ void CTaskDlg::CreateControls() {
     b->setAutoDefault(false);
     return b;
   };
-  QPushButton* add = button("1044", QStringLiteral("添加任务"), 4);
-  QPushButton* remove = button("1083", QStringLiteral("删除单项"), 49);
-  QPushButton* clear = button("1089", QStringLiteral("清除所有"), 93);
+  QPushButton* add = button("1044", tr("添加任务"), 4);
+  QPushButton* remove = button("1083", tr("删除单项"), 49);
+  QPushButton* clear = button("1089", tr("清除所有"), 93);
   list_ = Place(new QListWidget(this), "1116", du.Rect(2, 78, 131, 98));
   list_->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
 
@@ -134,9 +136,9 @@ void CTaskDlg::CreateControls() {
   uptimeLine_ = Place(new QLineEdit(this), "1002", du.Rect(1, 193, 134, 12));
   SetReadOnlyLook(clockLine_, true);
   SetReadOnlyLook(uptimeLine_, true);
-  autorun_ = Place(new QCheckBox(QStringLiteral("系统启动"), this), "1119", du.Rect(2, 209, 42, 8));
-  minirun_ = Place(new QCheckBox(QStringLiteral("启动最小"), this), "1107", du.Rect(48, 209, 42, 8));
-  hideTray_ = Place(new QCheckBox(QStringLiteral("隐藏托盘"), this), "1165", du.Rect(94, 209, 42, 8));
+  autorun_ = Place(new QCheckBox(tr("系统启动"), this), "1119", du.Rect(2, 209, 42, 8));
+  minirun_ = Place(new QCheckBox(tr("启动最小"), this), "1107", du.Rect(48, 209, 42, 8));
+  hideTray_ = Place(new QCheckBox(tr("隐藏托盘"), this), "1165", du.Rect(94, 209, 42, 8));
   // A check box's text needs more height than the 8 units the option row leaves it.
   for (QCheckBox* box : {autorun_, minirun_, hideTray_}) box->setFixedHeight(du.Y(10));
 
@@ -152,11 +154,16 @@ void CTaskDlg::CreateControls() {
   connect(hideTray_, &QCheckBox::clicked, this, [this] { ToggleStartupOption(SettingKey::kHideTrayIcon); });
 }
 
-void CTaskDlg::RefreshList() { SetListLines(list_, table_.Lines(), kListExtentPx); }
+void CTaskDlg::RefreshList() {
+  QStringList lines;
+  int number = 0;
+  for (const ScheduledTask& task : table_.tasks()) lines << TaskTexts::Line(++number, task);
+  SetListLines(list_, lines, kListExtentPx);
+}
 
 void CTaskDlg::UpdateClock(const LocalTime& now) {
-  clockLine_->setText(QString::fromStdString(ClockLine(now)));
-  uptimeLine_->setText(QString::fromStdString(UptimeLine(services_.clock->UptimeMilliseconds())));
+  clockLine_->setText(TaskTexts::Clock(now));
+  uptimeLine_->setText(TaskTexts::Uptime(services_.clock->UptimeMilliseconds()));
 }
 
 void CTaskDlg::PreselectNow(const LocalTime& now) {
@@ -191,7 +198,7 @@ void CTaskDlg::RunSecond(const LocalTime& t) {
     RefreshList();
   }
   for (const TaskAction& action : due.actions) Carry(action);
-  if (due.reminder) ShowReminder(QString::fromStdString(*due.reminder));
+  if (due.reminder) ShowReminder(TaskTexts::Reminder(t, *due.reminder));
 }
 
 void CTaskDlg::Carry(const TaskAction& action) {
@@ -211,8 +218,8 @@ void CTaskDlg::Carry(const TaskAction& action) {
 // Shown without blocking: the timer goes on while the box is open, and a further reminder
 // opens a further box.
 void CTaskDlg::ShowReminder(const QString& text) {
-  auto* box = new QMessageBox(QMessageBox::NoIcon, QStringLiteral("定时提醒"), text, QMessageBox::Ok);
-  box->button(QMessageBox::Ok)->setText(QStringLiteral("确定"));
+  auto* box = new QMessageBox(QMessageBox::NoIcon, CoreText(kTaskKindNames[0]), text, QMessageBox::Ok);
+  box->button(QMessageBox::Ok)->setText(OkText());
   box->setAttribute(Qt::WA_DeleteOnClose);
   // The message box resets its window flags when its modality is set, so the flag comes after.
   box->setWindowModality(Qt::ApplicationModal);
@@ -247,7 +254,7 @@ void CTaskDlg::AddTask() {
   const TaskAddOutcome out = zelvik::AddTask(file_, table_, t);
   RefreshList();
   if (out.result != TaskAddResult::kAdded) {
-    ShowNotice(this, QStringLiteral("警告"), QString::fromUtf8(TaskAddMessage(out.result)));
+    ShowNotice(this, tr("警告"), CoreText(TaskAddMessage(out.result)));
   } else if (!out.stored) {
     SaveFailure::Tell(this, file_.path());
   }
@@ -278,7 +285,7 @@ void CTaskDlg::OnKindActivated(int kind) {
 }
 
 void CTaskDlg::PickRunFile() {
-  QFileDialog dialog(this, QStringLiteral("打开"), QString(), QStringLiteral("所有文件(*)"));
+  QFileDialog dialog(this, tr("打开"), QString(), tr("所有文件(*)"));
   dialog.setFileMode(QFileDialog::ExistingFile);
   dialog.setAcceptMode(QFileDialog::AcceptOpen);
   if (dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty()) {

@@ -10,15 +10,17 @@
 #include <QPushButton>
 
 #include "common/dialog_units.h"
+#include "common/display_text.h"
 #include "pages/drop_list.h"
 #include "reference/bearing_catalogue.h"
+#include "reference/find_next.h"
 #include "tools/column_text.h"
 #include "tools/static_lines_model.h"
 #include "tools/tool_fonts.h"
 
 namespace zelvik::ui {
 
-CBearingDlg::CBearingDlg(QWidget* owner) : CToolWindow(owner, QStringLiteral("轴承查询")) {
+CBearingDlg::CBearingDlg(QWidget* owner) : CToolWindow(owner, tr("轴承查询")) {
   setFont(ToolWindowFont(10));
   const DialogUnits du(font());
   // One column of the catalogue's layout is one average character of the dialog font.
@@ -38,7 +40,7 @@ CBearingDlg::CBearingDlg(QWidget* owner) : CToolWindow(owner, QStringLiteral("�
   list_->setTextElideMode(Qt::ElideNone);
 
   // The caption's words stand over the list's columns: same cells, same left edge.
-  caption_ = new ColumnLabel(QStringLiteral("新代号   旧代号   基本尺寸(mm)  重量(kg)  "), unit_, this);
+  caption_ = new ColumnLabel(tr("新代号   旧代号   基本尺寸(mm)  重量(kg)  "), unit_, this);
   const int captionLeft = list_->x() + list_->frameWidth() + ColumnItemDelegate::TextMargin(list_);
   caption_->setGeometry(captionLeft, du.Y(5), list_->geometry().right() - captionLeft, du.Y(10));
   connect(list_->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
@@ -49,7 +51,7 @@ CBearingDlg::CBearingDlg(QWidget* owner) : CToolWindow(owner, QStringLiteral("�
   search_->setObjectName(QStringLiteral("1000"));
   search_->setGeometry(du.Rect(7, 116, 105, 13));
 
-  find_ = new QPushButton(QStringLiteral("查  询 (下一个)"), this);
+  find_ = new QPushButton(tr("查  询 (下一个)"), this);
   find_->setObjectName(QStringLiteral("1044"));
   find_->setGeometry(du.Rect(115, 115, 52, 15));
   find_->setDefault(true);
@@ -59,7 +61,7 @@ CBearingDlg::CBearingDlg(QWidget* owner) : CToolWindow(owner, QStringLiteral("�
   kinds_ = new CDropList(this);
   kinds_->setObjectName(QStringLiteral("1010"));
   for (std::string_view entry : BearingKindEntries()) {
-    kinds_->addItem(QString::fromUtf8(entry.data(), static_cast<qsizetype>(entry.size())));
+    kinds_->addItem(CoreText(entry));
   }
   // A row of its own, below the search: as wide as the list, it shows a whole heading (a
   // longer one would show shortened, and whole as its tooltip and in the opened list).
@@ -96,8 +98,13 @@ void CBearingDlg::SelectLine(int line) {
 }
 
 void CBearingDlg::FindNext() {
-  const QByteArray text = search_->text().toUtf8();
-  const int line = FindBearingLine(selectedLine(), std::string_view(text.constData(), static_cast<size_t>(text.size())));
+  // The lines as shown, so that English finds English headings; from the line after the
+  // selected one, or after the first when none is.
+  const std::string text = search_->text().toStdString();
+  const int count = model_->rowCount();
+  const int selected = selectedLine();
+  const int line = zelvik::FindNext(count, selected >= 0 && selected < count ? selected : 0,
+                            [&](int i) { return ContainsText(model_->line(i).toStdString(), text); });
   if (line < 0) {
     ShowNotFound(this);
     return;

@@ -12,6 +12,7 @@
 #include "app/hand_over.h"
 #include "app/zelvik_dlg.h"
 #include "common/dialog_units.h"
+#include "common/display_text.h"
 #include "common/list_lines.h"
 #include "common/message_box.h"
 #include "common/save_failure.h"
@@ -30,7 +31,7 @@ void SetEditable(QLineEdit* edit, bool editable) {
 }  // namespace
 
 CCustomMaterialsDlg::CCustomMaterialsDlg(QWidget* owner, IniFile config, std::function<void()> restart)
-    : CToolWindow(owner, QStringLiteral("自定义材料")), config_(std::move(config)), restart_(std::move(restart)) {
+    : CToolWindow(owner, tr("自定义材料")), config_(std::move(config)), restart_(std::move(restart)) {
   QFont f = DialogFont();
   f.setPointSize(10);
   setFont(f);
@@ -49,14 +50,14 @@ void CCustomMaterialsDlg::CreateControls() {
   auto label = [&](const QString& text, int x, int y, int w) {
     Place(new QLabel(text, this), nullptr, du.Rect(x, y, w, 10));
   };
-  label(QStringLiteral("类型："), 7, 9, 24);
+  label(tr("类型："), 7, 9, 24);
   type_ = Place(new QComboBox(this), "1010", du.Rect(32, 7, 84, 12));
-  for (const CustomKind& k : kCustomKinds) type_->addItem(QString::fromUtf8(k.listText));
-  label(QStringLiteral("型号："), 7, 25, 24);
+  for (const CustomKind& k : kCustomKinds) type_->addItem(CoreText(k.listText));
+  label(tr("型号："), 7, 25, 24);
   model_ = Place(new QLineEdit(this), "1000", du.Rect(32, 23, 84, 12));
-  label(QStringLiteral("规格："), 7, 41, 24);
+  label(tr("规格："), 7, 41, 24);
   spec_ = Place(new QLineEdit(this), "1001", du.Rect(32, 39, 84, 12));
-  label(QStringLiteral("单重："), 7, 57, 24);
+  label(tr("单重："), 7, 57, 24);
   unitWeight_ = Place(new QLineEdit(this), "1002", du.Rect(32, 55, 60, 12));
   label(QStringLiteral("kg/m"), 95, 57, 22);
 
@@ -65,12 +66,12 @@ void CCustomMaterialsDlg::CreateControls() {
     b->setAutoDefault(false);
     return b;
   };
-  QPushButton* add = button("1044", QStringLiteral("添 加"), du.Rect(124, 22, 54, 14));
-  QPushButton* remove = button("1083", QStringLiteral("删 除"), du.Rect(124, 39, 54, 14));
+  QPushButton* add = button("1044", tr("添 加"), du.Rect(124, 22, 54, 14));
+  QPushButton* remove = button("1083", tr("删 除"), du.Rect(124, 39, 54, 14));
   list_ = Place(new QListWidget(this), "1116", du.Rect(7, 73, 171, 96));
   list_->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
   QPushButton* restart =
-      button("1089", QStringLiteral("自定义完成后重新启动本软件！"), du.Rect(7, 173, 171, 16));
+      button("1089", tr("自定义完成后重新启动本软件！"), du.Rect(7, 173, 171, 16));
 
   connect(type_, &QComboBox::currentIndexChanged, this, &CCustomMaterialsDlg::OnTypeChanged);
   connect(add, &QPushButton::clicked, this, &CCustomMaterialsDlg::AddRow);
@@ -80,7 +81,16 @@ void CCustomMaterialsDlg::CreateControls() {
   });
 }
 
-void CCustomMaterialsDlg::RefreshList() { SetListLines(list_, materials_.Lines(), kListExtentPx); }
+void CCustomMaterialsDlg::RefreshList() {
+  QStringList lines;
+  int position = 0;
+  for (const CustomRow& row : materials_.rows()) {
+    lines << tr("%1、%2 %3 %4 %5")
+                 .arg(QString::number(++position), CoreText(row.typeName), QString::fromStdString(row.model),
+                      QString::fromStdString(row.spec), QString::fromStdString(row.unitWeight));
+  }
+  SetListLines(list_, lines, kListExtentPx);
+}
 
 // The field texts stay as they are; only whether they can be edited changes.
 void CCustomMaterialsDlg::OnTypeChanged(int kind) {
@@ -98,13 +108,13 @@ void CCustomMaterialsDlg::AddRow() {
                                                          spec_->text().toStdString(), unitWeight_->text().toStdString());
   if (out.result != CustomAddResult::kAdded && out.result != CustomAddResult::kKindFull) {
     const MessageText m = CustomAddMessage(out.result);
-    ShowNotice(this, QString::fromUtf8(m.caption), QString::fromUtf8(m.text));
+    ShowNotice(this, CoreText(m.caption), CoreText(m.text));
     return;  // the texts were refused; the file was not read
   }
   RefreshList();
   if (out.result == CustomAddResult::kKindFull) {
     const MessageText m = CustomAddMessage(out.result);
-    ShowNotice(this, QString::fromUtf8(m.caption), QString::fromUtf8(m.text));
+    ShowNotice(this, CoreText(m.caption), CoreText(m.text));
   } else if (!out.stored) {
     SaveFailure::Tell(this, config_.path());
   } else {

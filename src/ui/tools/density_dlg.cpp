@@ -9,12 +9,25 @@
 #include <QTableView>
 
 #include "common/dialog_units.h"
+#include "common/display_text.h"
+#include "common/language.h"
 #include "reference/density_table.h"
+#include "reference/find_next.h"
 #include "tools/tool_fonts.h"
 
 namespace zelvik::ui {
 
 namespace {
+
+// A cell as shown: number, name (translated) and density (a range with an en dash in English).
+QString CellText(int row, int column) {
+  const DensityRow& r = DensityTable()[static_cast<size_t>(row)];
+  if (column == 1) return CoreText(r.name);
+  const std::string_view cell = column == 0 ? r.no : r.density;
+  QString text = QString::fromUtf8(cell.data(), static_cast<qsizetype>(cell.size()));
+  if (column == 2 && IsEnglish()) text.replace(QChar(0xFF5E), QChar(0x2013));
+  return text;
+}
 
 // The three text cells of every row, read from the built-in table when a row is painted.
 class DensityModel : public QAbstractTableModel {
@@ -30,17 +43,16 @@ class DensityModel : public QAbstractTableModel {
     if (!index.isValid()) return {};
     if (role == Qt::TextAlignmentRole) return QVariant::fromValue(Qt::AlignLeft | Qt::AlignVCenter);
     if (role != Qt::DisplayRole) return {};
-    const DensityRow& row = DensityTable()[static_cast<size_t>(index.row())];
-    const std::string_view cell = index.column() == 0 ? row.no : index.column() == 1 ? row.name : row.density;
-    return QString::fromUtf8(cell.data(), static_cast<qsizetype>(cell.size()));
+    return CellText(index.row(), index.column());
   }
 
   QVariant headerData(int section, Qt::Orientation orientation, int role) const override {
     if (orientation != Qt::Horizontal) return {};
     if (role == Qt::TextAlignmentRole) return QVariant::fromValue(Qt::AlignLeft | Qt::AlignVCenter);
     if (role != Qt::DisplayRole) return {};
-    static const char* const headings[] = {"NO.", "名     称", "密度(t/m^3)"};
-    return QString::fromUtf8(headings[section]);
+    static const char* const headings[] = {"NO.", QT_TRANSLATE_NOOP("zelvik::ui::CDensityDlg", "名     称"),
+                                           QT_TRANSLATE_NOOP("zelvik::ui::CDensityDlg", "密度(t/m^3)")};
+    return section == 0 ? QString::fromLatin1(headings[0]) : CDensityDlg::tr(headings[section]);
   }
 };
 
@@ -49,7 +61,7 @@ constexpr QColor kListText{20, 0, 0};
 
 }  // namespace
 
-CDensityDlg::CDensityDlg(QWidget* owner) : CToolWindow(owner, QStringLiteral("常用材料密度")) {
+CDensityDlg::CDensityDlg(QWidget* owner) : CToolWindow(owner, tr("常用材料密度")) {
   setFont(ToolWindowFont(10));
   const DialogUnits du(font());
 
@@ -84,14 +96,14 @@ CDensityDlg::CDensityDlg(QWidget* owner) : CToolWindow(owner, QStringLiteral("�
   search_->setObjectName(QStringLiteral("1000"));
   search_->setGeometry(du.Rect(4, 118, 89, 13));
 
-  find_ = new QPushButton(QStringLiteral("查询 (下一个)"), this);
+  find_ = new QPushButton(tr("查询 (下一个)"), this);
   find_->setObjectName(QStringLiteral("1090"));
   find_->setGeometry(du.Rect(98, 117, 60, 15));
   find_->setDefault(true);
   SetEnterPressesDefault(true);
   connect(find_, &QPushButton::clicked, this, &CDensityDlg::FindNext);
 
-  note_ = new QLabel(QStringLiteral("密度值为温度t=20℃\n时的值,部分为近似值"), this);
+  note_ = new QLabel(tr("密度值为温度t=20℃\n时的值,部分为近似值"), this);
   note_->setGeometry(du.Rect(4, 135, 154, 18));
 
   setFixedSize(du.X(162), du.Y(153));
@@ -109,8 +121,11 @@ void CDensityDlg::showEvent(QShowEvent* event) {
 }
 
 void CDensityDlg::FindNext() {
-  const QByteArray text = search_->text().toUtf8();
-  const int row = FindDensityRow(searchPosition_, std::string_view(text.constData(), static_cast<size_t>(text.size())));
+  // The names and densities as shown, so that English finds English names.
+  const std::string text = search_->text().toStdString();
+  const int row = zelvik::FindNext(static_cast<int>(DensityTable().size()), searchPosition_, [&](int i) {
+    return ContainsText(CellText(i, 1).toStdString(), text) || ContainsText(CellText(i, 2).toStdString(), text);
+  });
   if (row < 0) {
     ShowNotFound(this);
     return;

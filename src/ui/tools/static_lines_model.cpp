@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "tools/static_lines_model.h"
 
+#include "common/display_text.h"
+
 namespace zelvik::ui {
 
 StaticLinesModel::StaticLinesModel(std::span<const std::string_view> lines, QObject* parent)
@@ -16,8 +18,7 @@ QVariant StaticLinesModel::data(const QModelIndex& index, int role) const {
 }
 
 QString StaticLinesModel::line(int row) const {
-  const std::string_view text = lines_[static_cast<size_t>(row)];
-  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+  return CoreText(lines_[static_cast<size_t>(row)]);
 }
 
 }  // namespace zelvik::ui

@@ -7,8 +7,9 @@
 
 namespace zelvik::ui {
 
-// A read-only list model over fixed UTF-8 lines: a view asks only for the rows it shows, so a
-// long table costs nothing until it is painted.
+// A read-only list model over fixed UTF-8 lines of the core, shown through CoreText (the
+// bearing catalogue's headings): a view asks only for the rows it shows, so a long table costs
+// nothing until it is painted.
 class StaticLinesModel : public QAbstractListModel {
  public:
   StaticLinesModel(std::span<const std::string_view> lines, QObject* parent);
@@ -16,6 +17,7 @@ class StaticLinesModel : public QAbstractListModel {
   int rowCount(const QModelIndex& parent = QModelIndex()) const override;
   QVariant data(const QModelIndex& index, int role) const override;
 
+  // The line as shown.
   QString line(int row) const;
 
  private:

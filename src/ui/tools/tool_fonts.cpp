@@ -3,6 +3,7 @@
 
 #include "common/message_box.h"
 
+#include <QCoreApplication>
 #include <QMessageBox>
 #include <QPushButton>
 
@@ -32,9 +33,9 @@ QFont ColumnFont(int pointSize) {
 }
 
 void ShowNotFound(QWidget* parent) {
-  QMessageBox box(QMessageBox::NoIcon, QStringLiteral("提示"), QStringLiteral("很抱歉，没找到!!"), QMessageBox::Ok,
-                  parent);
-  box.button(QMessageBox::Ok)->setText(QStringLiteral("确定"));
+  QMessageBox box(QMessageBox::NoIcon, QCoreApplication::translate("zelvik::ui::ToolWindows", "提示"),
+                  QCoreApplication::translate("zelvik::ui::ToolWindows", "很抱歉，没找到!!"), QMessageBox::Ok, parent);
+  box.button(QMessageBox::Ok)->setText(OkText());
   FitCaption(&box);
   box.exec();
 }

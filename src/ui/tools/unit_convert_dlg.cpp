@@ -7,6 +7,7 @@
 #include <QSignalBlocker>
 
 #include "common/dialog_units.h"
+#include "common/display_text.h"
 #include "common/start_in_view.h"
 #include "pages/drop_list.h"
 #include "reference/unit_table.h"
@@ -16,17 +17,20 @@ namespace zelvik::ui {
 
 namespace {
 
-QString Text(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
+const char* const kLabels[] = {QT_TRANSLATE_NOOP("zelvik::ui::CUnitConvertDlg", "单 位 类 型:"),
+                               QT_TRANSLATE_NOOP("zelvik::ui::CUnitConvertDlg", "转  换  自:"),
+                               QT_TRANSLATE_NOOP("zelvik::ui::CUnitConvertDlg", "转  换  到:"),
+                               QT_TRANSLATE_NOOP("zelvik::ui::CUnitConvertDlg", "要转换数值:"),
+                               QT_TRANSLATE_NOOP("zelvik::ui::CUnitConvertDlg", "已转换数值:")};
 
 }  // namespace
 
-CUnitConvertDlg::CUnitConvertDlg(QWidget* owner) : CToolWindow(owner, QStringLiteral("常用单位换算")) {
+CUnitConvertDlg::CUnitConvertDlg(QWidget* owner) : CToolWindow(owner, tr("常用单位换算")) {
   setFont(ToolWindowFont(11));
   const DialogUnits du(font());
 
-  const char* const labels[] = {"单 位 类 型:", "转  换  自:", "转  换  到:", "要转换数值:", "已转换数值:"};
   for (int row = 0; row < 5; ++row) {
-    auto* label = new QLabel(QString::fromUtf8(labels[row]), this);
+    auto* label = new QLabel(tr(kLabels[row]), this);
     label->setGeometry(du.Rect(7, 10 + row * 19, 44, 12));
   }
   auto makeList = [&](const char* id, int row) {
@@ -40,7 +44,7 @@ CUnitConvertDlg::CUnitConvertDlg(QWidget* owner) : CToolWindow(owner, QStringLit
   quantity_ = makeList("1010", 0);
   from_ = makeList("1033", 1);
   to_ = makeList("1015", 2);
-  for (const UnitQuantity& q : UnitTable()) quantity_->addItem(Text(q.name));
+  for (const UnitQuantity& q : UnitTable()) quantity_->addItem(CoreText(q.name));
 
   value_ = new QLineEdit(this);
   value_->setObjectName(QStringLiteral("1000"));
@@ -69,8 +73,8 @@ void CUnitConvertDlg::OnQuantityChanged(int index) {
     from_->clear();
     to_->clear();
     for (std::string_view unit : UnitTable()[static_cast<size_t>(index)].units) {
-      from_->addItem(Text(unit));
-      to_->addItem(Text(unit));
+      from_->addItem(CoreText(unit));
+      to_->addItem(CoreText(unit));
     }
     from_->setCurrentIndex(0);
     to_->setCurrentIndex(0);

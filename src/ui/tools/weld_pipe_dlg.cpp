@@ -11,13 +11,13 @@
 
 namespace zelvik::ui {
 
-CWeldPipeDlg::CWeldPipeDlg(QWidget* owner) : CToolWindow(owner, QStringLiteral("焊管尺寸")) {
+CWeldPipeDlg::CWeldPipeDlg(QWidget* owner) : CToolWindow(owner, tr("焊管尺寸")) {
   setFont(ToolWindowFont(10));
   const DialogUnits du(font());
 
   // The caption's blanks centre each word over its list when a blank is one average
   // character wide and a Chinese character two.
-  auto* caption = new ColumnLabel(QStringLiteral("       薄壁焊管                 厚壁焊管"), du.baseX(), this);
+  auto* caption = new ColumnLabel(tr("       薄壁焊管                 厚壁焊管"), du.baseX(), this);
   caption->setGeometry(du.Rect(7, 6, 189, 10));
 
   auto makeList = [&](const char* id, std::span<const std::string_view> lines, int x) {
