@@ -10,6 +10,7 @@
 #include "app/x11_desktop.h"
 #include "app/zelvik_dlg.h"
 #include "common/dialog_units.h"
+#include "common/text_fit.h"
 #include "online/ad_area.h"
 #include "online/update_runner.h"
 
@@ -79,6 +80,7 @@ CAboutDlg::CAboutDlg(QWidget* parent) : QDialog(parent), updater_(new CUpdateRun
   connect(close, &QPushButton::clicked, this, &QDialog::accept);
 
   setFixedSize(du.X(325), du.Y(253));
+  FitTexts(this);
 }
 
 }  // namespace zelvik::ui

@@ -11,14 +11,18 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTabWidget>
+#include <iterator>
 
 #include "app/bitmap_button.h"
 #include "app/calculator_strip.h"
 #include "app/zelvik_dlg.h"
 #include "common/app_icons.h"
 #include "common/dialog_units.h"
+#include "common/language.h"
+#include "common/text_fit.h"
 #include "online/ad_area.h"
 #include "pages/calc_box.h"
+#include "pages/weight_page.h"
 
 namespace zelvik::ui {
 
@@ -32,6 +36,18 @@ QPushButton* Button(const char* id, const QString& text, const QRect& rect, QWid
   auto* button = Place(new QPushButton(text, parent), id, rect);
   button->setAutoDefault(false);
   return button;
+}
+
+// English pages are wider (CalcBox::EnglishExtraDlu): the window makes that room at the right
+// edges of its bottom row's label and buttons, which widen with it; what a text still lacks
+// comes last. Right to left, so that each edge is still where it was.
+void WidenForEnglish(QWidget* window, const DialogUnits& du) {
+  if (!IsEnglish()) return;
+  const int extra = du.X(CWeightPage::WidthDlu()) - du.X(CWeightPage::kWidthDlu);
+  static constexpr int kEdges[] = {290, 255, 207, 165, 131, 65};
+  constexpr int n = static_cast<int>(std::size(kEdges));
+  for (int i = 0; i < n; ++i) WidenAt(window, du.X(kEdges[i]) - 1, extra / n + (i < extra % n ? 1 : 0));
+  FitTexts(window);
 }
 
 }  // namespace
@@ -77,6 +93,7 @@ void CZelvikDlg::CreateControls() {
 
   CreateToolMenu();
   setFixedSize(du.X(293), du.Y(314));
+  WidenForEnglish(this, du);
 }
 
 void CZelvikDlg::CreateStrip() {

@@ -11,9 +11,11 @@
 #include <QPushButton>
 #include <QTabWidget>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "common/dialog_units.h"
 #include "common/display_text.h"
+#include "common/language.h"
 #include "pages/spec_target.h"
 #include "weight/registry.h"
 
@@ -50,6 +52,11 @@ CSpecEntryDlg::CSpecEntryDlg(QWidget* mainWindow, QTabWidget* tabs, PageAt pageA
   text_->setObjectName(QStringLiteral("specText"));
   text_->setMinimumWidth(du.X(kTextWidthDlu));
   text_->setPlaceholderText(tr("如 L50×5、[20a、Φ108×4、-10×1500×6000、M20"));
+  // The English examples read whole; the Chinese field keeps its width.
+  if (IsEnglish()) {
+    const int examples = text_->fontMetrics().horizontalAdvance(text_->placeholderText()) + du.X(8);
+    text_->setMinimumWidth(std::max(du.X(kTextWidthDlu), examples));
+  }
   label->setBuddy(text_);
   row->addWidget(label);
   row->addWidget(text_);

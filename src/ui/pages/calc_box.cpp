@@ -8,7 +8,10 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <algorithm>
 #include <cmath>
+
+#include "common/language.h"
 
 #include "common/start_in_view.h"
 #include "pages/drop_list.h"
@@ -42,14 +45,18 @@ CalcBox::CalcBox(QWidget* page, const DialogUnits& units, int column, int row, c
 CalcBox::CalcBox(QWidget* page, const DialogUnits& units, int column, int row, const QString& title, Layout layout)
     : units_(units),
       box_(new QGroupBox(title, page)),
-      widthDlu_(kBoxWidth[column]),
+      widthDlu_(kBoxWidth[column] + EnglishExtraDlu()),
       heightDlu_(kBoxHeight[row]),
       rows_(kBoxRows[row]),
       layout_(layout) {
-  box_->setGeometry(units.Rect(kBoxX[column], kBoxY[row], widthDlu_, heightDlu_));
+  // English captions and the "Weight" button need a wider label column.
+  if (EnglishExtraDlu() > 0) layout_.labelWidth = std::max(layout_.labelWidth, kEnglishLabelWidth);
+  box_->setGeometry(units.Rect(kBoxX[column] + column * EnglishExtraDlu(), kBoxY[row], widthDlu_, heightDlu_));
   const QString unit = QString::fromUtf8(layout.widestUnit);
   unitWidth_ = unit.isEmpty() ? 0 : QFontMetrics(page->font()).horizontalAdvance(unit) + 2;
 }
+
+int CalcBox::EnglishExtraDlu() { return IsEnglish() ? kEnglishExtra : 0; }
 
 int CalcBox::RowTop() const {
   const int first = units_.Y(kFirstRow);

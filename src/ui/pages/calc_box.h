@@ -53,12 +53,19 @@ class CalcBox {
   // The last row: the "重量" button left of the read-only result.
   void Result(const char* buttonId, const char* resultId, CalcControls& calc);
 
-  // Dialog-unit geometry of the page's group boxes.
+  // Dialog-unit geometry of the page's group boxes (in Chinese; English widens each box and
+  // its label column by EnglishExtraDlu()).
   static constexpr int kBoxX[3] = {2, 94, 187};
   static constexpr int kBoxWidth[3] = {90, 91, 101};
   static constexpr int kBoxY[2] = {1, 83};
   static constexpr int kBoxHeight[2] = {79, 90};
   static constexpr int kBoxRows[2] = {4, 5};
+  // English: the label column takes the captions and the "Weight" button, the rest of the
+  // extra width goes to the lists, whose type names are longer.
+  static constexpr int kEnglishLabelWidth = 31;
+  static constexpr int kEnglishExtra = 15;
+  // What each box, and so each column of boxes, gains in English: 0 in Chinese.
+  static int EnglishExtraDlu();
 
  private:
   int RowTop() const;

@@ -12,6 +12,7 @@
 #include <algorithm>
 
 #include "common/display_text.h"
+#include "pages/calc_box.h"
 #include "weight/format.h"
 
 namespace zelvik::ui {
@@ -33,8 +34,10 @@ CWeightPage::CWeightPage(PageHost* host, QWidget* parent, int heightDlu)
     : QWidget(parent), host_(host), units_(DialogFont()) {
   // Usually inherited already; setting it anyway would repropagate it to every control.
   if (font() != DialogFont()) setFont(DialogFont());
-  setFixedSize(units_.X(kWidthDlu), units_.Y(heightDlu));
+  setFixedSize(units_.X(WidthDlu()), units_.Y(heightDlu));
 }
+
+int CWeightPage::WidthDlu() { return kWidthDlu + 3 * CalcBox::EnglishExtraDlu(); }
 
 void CWeightPage::ShowInputValue(const QLineEdit* field) {
   host_->SetPreview(QString::fromStdString(PreviewValue(field->text().toStdString())));

@@ -58,6 +58,8 @@ class CWeightPage : public QWidget, public SpecTarget {
   bool ShowSpec(const ParsedSpec& spec) override;
 
   static constexpr int kWidthDlu = 289;
+  // The width in the interface's language: English boxes are wider.
+  static int WidthDlu();
 
  protected:
   // Shows the evaluated text of an edited field in the main window's value preview.

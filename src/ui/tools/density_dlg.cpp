@@ -7,10 +7,12 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTableView>
+#include <algorithm>
 
 #include "common/dialog_units.h"
 #include "common/display_text.h"
 #include "common/language.h"
+#include "common/text_fit.h"
 #include "reference/density_table.h"
 #include "reference/find_next.h"
 #include "tools/tool_fonts.h"
@@ -27,6 +29,17 @@ QString CellText(int row, int column) {
   QString text = QString::fromUtf8(cell.data(), static_cast<qsizetype>(cell.size()));
   if (column == 2 && IsEnglish()) text.replace(QChar(0xFF5E), QChar(0x2013));
   return text;
+}
+
+// English names and headings are longer: the name and density columns take the widest of
+// them, with the cells' padding.
+void WidenColumns(int (&widths)[3]) {
+  const QFontMetrics fm(WithSymbolFace(ToolWindowFont(10)));
+  constexpr int kPadding = 12;
+  for (int row = 0; row < static_cast<int>(DensityTable().size()); ++row) {
+    widths[1] = std::max(widths[1], fm.horizontalAdvance(CellText(row, 1)) + kPadding);
+  }
+  widths[2] = std::max(widths[2], fm.horizontalAdvance(CDensityDlg::tr("密度(t/m^3)")) + kPadding);
 }
 
 // The three text cells of every row, read from the built-in table when a row is painted.
@@ -80,7 +93,9 @@ CDensityDlg::CDensityDlg(QWidget* owner) : CToolWindow(owner, tr("常用材料�
   table_->horizontalHeader()->setSectionsClickable(false);
   table_->horizontalHeader()->setHighlightSections(false);
   table_->horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-  const int widths[] = {38, 120, 90};
+  int widths[] = {38, 120, 90};
+  const int chineseWidth = widths[1] + widths[2];
+  if (IsEnglish()) WidenColumns(widths);
   for (int c = 0; c < 3; ++c) table_->setColumnWidth(c, widths[c]);
   QPalette p = table_->palette();
   for (QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive}) {
@@ -107,6 +122,8 @@ CDensityDlg::CDensityDlg(QWidget* owner) : CToolWindow(owner, tr("常用材料�
   note_->setGeometry(du.Rect(4, 135, 154, 18));
 
   setFixedSize(du.X(162), du.Y(153));
+  // The wider English columns widen the table and the window, at the table's right edge.
+  WidenAt(this, table_->geometry().right(), widths[1] + widths[2] - chineseWidth);
 }
 
 void CDensityDlg::showEvent(QShowEvent* event) {

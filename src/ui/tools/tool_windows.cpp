@@ -2,6 +2,7 @@
 #include "tools/tool_windows.h"
 
 #include "app/zelvik_dlg.h"
+#include "common/text_fit.h"
 #include "tasks/task_dlg.h"
 #include "tools/cutting_job.h"
 #include "tools/bearing_dlg.h"
@@ -12,7 +13,9 @@
 
 namespace zelvik::ui {
 
-CToolWindow* CreateToolWindow(ToolKind kind, CZelvikDlg* main) {
+namespace {
+
+CToolWindow* NewToolWindow(ToolKind kind, CZelvikDlg* main) {
   switch (kind) {
     case ToolKind::kWeldPipe:
       return new CWeldPipeDlg(main);
@@ -31,6 +34,14 @@ CToolWindow* CreateToolWindow(ToolKind kind, CZelvikDlg* main) {
       break;
   }
   return nullptr;
+}
+
+}  // namespace
+
+CToolWindow* CreateToolWindow(ToolKind kind, CZelvikDlg* main) {
+  CToolWindow* window = NewToolWindow(kind, main);
+  if (window != nullptr) FitTexts(window);
+  return window;
 }
 
 bool OpenCuttingJob(CZelvikDlg* main, const CuttingJob& job) {

@@ -7,8 +7,9 @@ namespace zelvik::ui {
 
 class CZelvikDlg;
 
-// Creates the tool window of a kind, hidden, owned by the main window; nullptr for a kind
-// that has no window yet (its menu entry then stays disabled).
+// Creates the tool window of a kind, hidden, owned by the main window, widened where an
+// English text needs it (FitTexts); nullptr for a kind that has no window yet (its menu
+// entry then stays disabled).
 CToolWindow* CreateToolWindow(ToolKind kind, CZelvikDlg* main);
 
 }  // namespace zelvik::ui
