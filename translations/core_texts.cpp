@@ -72,6 +72,12 @@ namespace {
     QT_TRANSLATE_NOOP("Data", "有新版本发布,是否更新?"),
     QT_TRANSLATE_NOOP("Data", "新版本下载成功,将运行新版本程序!"),
 
+    // The materials list's pricing
+    QT_TRANSLATE_NOOP("Data", "元/吨"),
+    QT_TRANSLATE_NOOP("Data", "元/千克"),
+    QT_TRANSLATE_NOOP("Data", "元/米"),
+    QT_TRANSLATE_NOOP("Data", "元/件"),
+
     // Material densities
     QT_TRANSLATE_NOOP("Data", "灰铸铁"),
     QT_TRANSLATE_NOOP("Data", "白口铸铁"),

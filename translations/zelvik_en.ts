@@ -1502,6 +1502,22 @@
         <source>星期日</source>
         <translation>Sunday</translation>
     </message>
+    <message>
+        <source>元/吨</source>
+        <translation>CNY/t</translation>
+    </message>
+    <message>
+        <source>元/千克</source>
+        <translation>CNY/kg</translation>
+    </message>
+    <message>
+        <source>元/米</source>
+        <translation>CNY/m</translation>
+    </message>
+    <message>
+        <source>元/件</source>
+        <translation>CNY/piece</translation>
+    </message>
 </context>
 <context>
     <name>ListPrint</name>
@@ -1588,6 +1604,22 @@
     <message>
         <source>无法写入 %1</source>
         <translation>Cannot write %1</translation>
+    </message>
+    <message>
+        <source>汇总</source>
+        <translation>Summary</translation>
+    </message>
+    <message>
+        <source>按品名、规格、材质汇总</source>
+        <translation>Summary by product, size and grade</translation>
+    </message>
+    <message>
+        <source>日期：</source>
+        <translation>Date: </translation>
+    </message>
+    <message>
+        <source>&amp;C第 &amp;P 页 / 共 &amp;N 页</source>
+        <translation>&amp;CPage &amp;P of &amp;N</translation>
     </message>
 </context>
 <context>

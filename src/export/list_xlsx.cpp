@@ -91,7 +91,7 @@ void WriteCell(lxw_worksheet* ws, Formats& formats, lxw_row_t r, lxw_col_t c, co
 
 // The title block (when there is a title), the header, the rows and the totals row.
 void WriteSheet(lxw_workbook* wb, Formats& formats, const Sheet& sheet, const std::string& title,
-                const std::string& info) {
+                const std::string& info, const std::string& footer) {
   lxw_worksheet* ws = workbook_add_worksheet(wb, sheet.name.c_str());
   const auto lastCol = static_cast<lxw_col_t>(sheet.columns.size() - 1);
   lxw_row_t row = 0;
@@ -143,19 +143,19 @@ void WriteSheet(lxw_workbook* wb, Formats& formats, const Sheet& sheet, const st
   worksheet_set_margins(ws, 0.4, 0.4, 0.6, 0.6);
   worksheet_repeat_rows(ws, headerRow, headerRow);
   worksheet_fit_to_pages(ws, 1, 0);
-  worksheet_set_footer(ws, "&C第 &P 页 / 共 &N 页");
+  worksheet_set_footer(ws, footer.c_str());
 }
 
-std::string InfoLine(const ListDocumentHeader& h) {
+std::string InfoLine(const ListDocumentHeader& h, const XlsxTexts& texts) {
   std::string info;
-  auto add = [&](const char* label, const std::string& value) {
+  auto add = [&](const std::string& label, const std::string& value) {
     if (value.empty()) return;
     if (!info.empty()) info += "    ";
     info += label + value;
   };
-  add("日期：", h.date);
-  add("客户：", h.customer);
-  add("工程：", h.project);
+  add(texts.date, h.date);
+  add(texts.customer, h.customer);
+  add(texts.project, h.project);
   return info;
 }
 
@@ -168,15 +168,15 @@ fs::path TempPathFor(const fs::path& path) {
 
 }  // namespace
 
-std::optional<std::string> WriteListXlsx(const ListDocument& doc, const fs::path& path) {
+std::optional<std::string> WriteListXlsx(const ListDocument& doc, const fs::path& path, const XlsxTexts& texts) {
   const fs::path temp = TempPathFor(path);
   lxw_workbook_options options{};
   options.constant_memory = LXW_FALSE;
   lxw_workbook* wb = workbook_new_opt(temp.c_str(), &options);
   if (!wb) return "cannot create '" + temp.string() + "'";
   Formats formats(wb);
-  WriteSheet(wb, formats, doc.items, doc.title, InfoLine(doc.header));
-  WriteSheet(wb, formats, doc.summary, "按品名、规格、材质汇总", {});
+  WriteSheet(wb, formats, doc.items, doc.title, InfoLine(doc.header, texts), texts.footer);
+  WriteSheet(wb, formats, doc.summary, texts.summaryTitle, {}, texts.footer);
   std::string title = doc.title;  // the library takes non-const strings
   lxw_doc_properties properties{};
   properties.title = title.data();

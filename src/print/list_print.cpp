@@ -59,9 +59,19 @@ class ListPrint {
 
   static QString Total() { return tr("合计"); }
   static QString Title() { return tr("材料清单"); }
+  static QString SummarySheet() { return tr("汇总"); }
   static QString SummaryCaption() { return tr("汇总（按品名、规格、材质）"); }
   static QString Customer() { return tr("客户："); }
   static QString Project() { return tr("工程："); }
+  static XlsxTexts Workbook() {
+    XlsxTexts t;
+    t.summaryTitle = tr("按品名、规格、材质汇总").toStdString();
+    t.date = tr("日期：").toStdString();
+    t.customer = Customer().toStdString();
+    t.project = Project().toStdString();
+    t.footer = tr("&C第 &P 页 / 共 &N 页").toStdString();
+    return t;
+  }
   static QString TotalsLine(const ListDocument& doc) {
     const ListTotals& t = doc.totals;
     return tr("合计：%1 件，总重 %2 kg（%3 t），金额 %4 元")
@@ -79,11 +89,27 @@ QStringList Texts(const std::vector<SheetCell>& cells) {
   return out;
 }
 
-// The sheet's columns under the given headers, its rows and its totals row.
-PrintTable TableOf(const Sheet& sheet, const std::function<QString(int)>& header, int centred) {
+// A product or pricing name of the core ("角钢(热轧)", "元/吨") as shown; a typed one as it is.
+std::string Shown(const std::string& text) {
+  return QCoreApplication::translate("Data", text.c_str()).toStdString();
+}
+
+// The cells of the column with that id in every row.
+template <class F>
+void EachCell(Sheet& sheet, int id, F&& f) {
+  for (std::size_t c = 0; c < sheet.columns.size(); ++c) {
+    if (sheet.columns[c].id != id) continue;
+    for (auto& row : sheet.rows) {
+      if (c < row.size()) f(row[c]);
+    }
+  }
+}
+
+// The sheet's columns under their headers, its rows and its totals row.
+PrintTable TableOf(const Sheet& sheet, int centred) {
   PrintTable table;
   for (const SheetColumn& col : sheet.columns) {
-    PrintColumn pc{header(col.id)};
+    PrintColumn pc{QString::fromStdString(col.header)};
     pc.wrap = !col.numeric;
     pc.align = col.id == centred ? Qt::AlignHCenter : col.numeric ? Qt::AlignRight : Qt::AlignLeft;
     table.columns << pc;
@@ -91,26 +117,45 @@ PrintTable TableOf(const Sheet& sheet, const std::function<QString(int)>& header
   table.rows.reserve(static_cast<qsizetype>(sheet.rows.size()));
   for (const auto& row : sheet.rows) table.rows << Texts(row);
   table.totals = Texts(sheet.totals);
-  if (!table.totals.isEmpty()) table.totals[0] = ListPrint::Total();
   return table;
 }
 
 }  // namespace
 
-PagedDocument ListPrintDocument(const ListDocument& doc) {
+ListDocument ShownListDocument(ListDocument doc) {
+  doc.title = ListPrint::Title().toStdString();
+  doc.items.name = doc.title;
+  doc.summary.name = ListPrint::SummarySheet().toStdString();
+  for (SheetColumn& c : doc.items.columns) {
+    c.header = ListPrint::ItemHeader(static_cast<ListColumn>(c.id), doc.display).toStdString();
+  }
+  for (SheetColumn& c : doc.summary.columns) {
+    c.header = ListPrint::SummaryHeader(static_cast<SummaryColumn>(c.id), doc.display).toStdString();
+  }
+  for (Sheet* sheet : {&doc.items, &doc.summary}) {
+    if (!sheet->totals.empty()) sheet->totals[0].text = ListPrint::Total().toStdString();
+  }
+  auto show = [](SheetCell& cell) { cell.text = Shown(cell.text); };
+  EachCell(doc.items, static_cast<int>(ListColumn::kProduct), show);
+  EachCell(doc.items, static_cast<int>(ListColumn::kPriceBasis), show);
+  EachCell(doc.summary, static_cast<int>(SummaryColumn::kProduct), show);
+  return doc;
+}
+
+XlsxTexts ShownXlsxTexts() { return ListPrint::Workbook(); }
+
+PagedDocument ListPrintDocument(const ListDocument& source) {
+  const ListDocument doc = ShownListDocument(source);
   PageHeader header;
-  header.title = ListPrint::Title();
+  header.title = QString::fromStdString(doc.title);
   header.date = QString::fromStdString(doc.header.date);
   header.fields = {{ListPrint::Customer(), QString::fromStdString(doc.header.customer)},
                    {ListPrint::Project(), QString::fromStdString(doc.header.project)}};
   PagedDocument paged(header);
-  const ListDisplay& d = doc.display;
-  paged.AddTable(TableOf(doc.items, [&](int id) { return ListPrint::ItemHeader(static_cast<ListColumn>(id), d); },
-                         static_cast<int>(ListColumn::kNo)));
+  paged.AddTable(TableOf(doc.items, static_cast<int>(ListColumn::kNo)));
   paged.AddText(ListPrint::TotalsLine(doc), true);
   paged.AddSpace(4);
-  PrintTable summary =
-      TableOf(doc.summary, [&](int id) { return ListPrint::SummaryHeader(static_cast<SummaryColumn>(id), d); }, -1);
+  PrintTable summary = TableOf(doc.summary, -1);
   summary.caption = ListPrint::SummaryCaption();
   paged.AddTable(std::move(summary));
   return paged;

@@ -6,6 +6,7 @@
 #include <optional>
 
 #include "list/list_document.h"
+#include "list_xlsx.h"
 #include "paged_document.h"
 
 class QPagedPaintDevice;
@@ -14,6 +15,14 @@ class QPagedPaintDevice;
 // a line of totals, and the summary by 品名 + 规格 + 材质.
 namespace zelvik::print {
 
+// The document in the interface's language: its title, sheet names, column headers, the
+// totals' label, and the product and pricing names the core gave in Chinese (texts a user
+// typed stay as they are). Without a translation, as it was.
+ListDocument ShownListDocument(ListDocument doc);
+// The workbook's own words in the interface's language, for WriteListXlsx.
+XlsxTexts ShownXlsxTexts();
+
+// Printed in the interface's language (ShownListDocument).
 PagedDocument ListPrintDocument(const ListDocument& doc);
 
 // A4 portrait with the margins printed documents use.

@@ -29,6 +29,7 @@
 #include "tasks/task_texts.h"
 #include "tools/column_text.h"
 #include "tools/density_dlg.h"
+#include "list_print.h"
 
 using namespace zelvik;
 using namespace zelvik::ui;
@@ -199,6 +200,30 @@ class LanguagesTest : public QObject {
     QFETCH(QString, shown);
     InstallLanguage(*qApp, Language::kEnglish);
     QCOMPARE(CoreText(core.toStdString()), shown);
+  }
+
+  // The printed list and the workbook follow the interface; the user's own texts stay.
+  void theListDocumentInEnglish() {
+    ListRow angle;
+    angle.item = ResolvedSpec{"hot-angle", "角钢(热轧)", "∠50×50×5", 3.77, "kg/m", true, [](double mm) { return mm * 3.77e-3; }};
+    angle.lengthMm = 6000;
+    ListRow own = angle;
+    own.item.product = "自购件";
+    const std::vector<ListRow> rows{angle, own};
+    const ListDocument doc = MakeListDocument(rows, ListDisplay{}, ListDocumentHeader{"2024-05-01", "", ""});
+    const ListDocument chinese = print::ShownListDocument(doc);
+    QCOMPARE(chinese.items.columns[1].header, doc.items.columns[1].header);
+    QCOMPARE(chinese.items.rows[0][1].text, doc.items.rows[0][1].text);
+    QCOMPARE(chinese.summary.name, doc.summary.name);
+    InstallLanguage(*qApp, Language::kEnglish);
+    const ListDocument english = print::ShownListDocument(doc);
+    QCOMPARE(english.title, std::string("Materials list"));
+    QCOMPARE(english.items.columns[4].header, std::string("Length (mm)"));
+    QCOMPARE(english.items.rows[0][1].text, std::string("Angle (hot-rolled)"));
+    QCOMPARE(english.items.rows[1][1].text, std::string("自购件"));
+    QCOMPARE(english.items.rows[0][10].text, std::string("CNY/t"));
+    QCOMPARE(english.items.totals[0].text, std::string("Total"));
+    QCOMPARE(print::ShownXlsxTexts().footer, std::string("&CPage &P of &N"));
   }
 
   // The main window, its pages and menus, every tool window, the quick entry, the about box

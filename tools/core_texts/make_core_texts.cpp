@@ -16,6 +16,7 @@
 #include <vector>
 
 #include "config/custom_materials.h"
+#include "list/list_row.h"
 #include "reference/bearing_catalogue.h"
 #include "reference/density_table.h"
 #include "reference/unit_table.h"
@@ -131,6 +132,8 @@ std::string CoreTexts() {
   for (TaskAddResult r : {TaskAddResult::kFull, TaskAddResult::kNotStorable}) w.Data(TaskAddMessage(r));
   w.Data(update::kAskUpdateText);
   w.Data(update::kDownloadedText);
+  w.Section("The materials list's pricing");
+  for (int basis = 0; basis < kPriceBasisCount; ++basis) w.Data(PriceBasisText(static_cast<PriceBasis>(basis)));
   w.Section("Material densities");
   for (const DensityRow& row : DensityTable()) w.Data(row.name);
   w.Section("Units");
