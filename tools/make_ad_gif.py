@@ -1,10 +1,11 @@
 #!/usr/bin/python3
 # SPDX-License-Identifier: GPL-3.0-or-later
 """Draws the advertisement shown at the bottom of the main window: resources/ad.gif, a
-GIF89a of 425 x 87 pixels with three frames that loops without end.
+GIF89a of 425 x 87 pixels with three frames that loops without end, and its English
+version resources/ad_en.gif for the English interface.
 
 Run it again after changing a text; it needs python3-pil and fonts-wqy-microhei:
-    tools/make_ad_gif.py [output (default resources/ad.gif)]
+    tools/make_ad_gif.py [--lang en] [output (default resources/ad.gif, ad_en.gif)]
 """
 import os
 import sys
@@ -23,6 +24,11 @@ FRAMES = [
     ("Zelvik 钢材重量计算器", "钢材理论重量  输入尺寸  一算即得", 150),
     ("板材 型钢 管材 紧固件 钢丝绳", "三页十八种钢材  支持算式输入  自定义规格", 150),
     ("点击这里  访问网店", "更多钢材工具与资料  尽在 Zelvik", 150),
+]
+FRAMES_EN = [
+    ("Zelvik steel weights", "Theoretical weights  type the size  read the result", 150),
+    ("Plate  sections  tube  rope", "18 products on 3 pages  arithmetic  custom sizes", 150),
+    ("Click here: web shop", "More steel tools and data at Zelvik", 150),
 ]
 
 
@@ -50,10 +56,16 @@ def draw_frame(big, small, index):
 
 def main():
     root = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
-    out = sys.argv[1] if len(sys.argv) > 1 else os.path.join(root, "resources", "ad.gif")
-    frames = [draw_frame(big, small, i) for i, (big, small, _) in enumerate(FRAMES)]
+    args = sys.argv[1:]
+    english = args[:2] == ["--lang", "en"]
+    if english:
+        args = args[2:]
+    texts = FRAMES_EN if english else FRAMES
+    name = "ad_en.gif" if english else "ad.gif"
+    out = args[0] if args else os.path.join(root, "resources", name)
+    frames = [draw_frame(big, small, i) for i, (big, small, _) in enumerate(texts)]
     frames[0].save(out, save_all=True, append_images=frames[1:], loop=0, optimize=False,
-                   duration=[10 * f[2] for f in FRAMES], disposal=1)
+                   duration=[10 * f[2] for f in texts], disposal=1)
     with open(out, "rb") as f:
         if f.read(6) != b"GIF89a":
             sys.exit("not written as GIF89a")

@@ -5,6 +5,7 @@
 #include <QUrl>
 
 #include "common/appearance.h"
+#include "common/language.h"
 #include "online/hover_link.h"
 #include "online/picture_ex.h"
 #include "product.h"
@@ -27,7 +28,7 @@ CAdArea::CAdArea(QWidget* window, const QRect& pictureRect, const QRect& linkRec
 }
 
 void CAdArea::Start() {
-  if (picture_->LoadPicture(QString::fromLatin1(kResource))) {
+  if (picture_->LoadPicture(QString::fromLatin1(IsEnglish() ? kEnglishResource : kResource))) {
     picture_->SetBackgroundColor(kDialogColour);
     picture_->DrawPicture();
   }

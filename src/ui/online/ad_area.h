@@ -18,11 +18,12 @@ class CAdArea : public QObject {
 
  public:
   static constexpr const char* kResource = ":/ad/ad.gif";
+  static constexpr const char* kEnglishResource = ":/ad/ad_en.gif";
 
   CAdArea(QWidget* window, const QRect& pictureRect, const QRect& linkRect);
 
-  // Loads the advertisement afresh and plays it from its first frame; shows nothing when
-  // it cannot be loaded.
+  // Loads the advertisement (in the interface's language) afresh and plays it from its
+  // first frame; shows nothing when it cannot be loaded.
   void Start();
   void Stop();
 
