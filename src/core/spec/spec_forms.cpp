@@ -117,7 +117,7 @@ class Reader {
           std::string rowExact;
           const auto keys = index_.SizeKeys(info, own[i].model, "", &rowExact);
           if (std::find(keys.begin(), keys.end(), key) == keys.end()) continue;
-          take(info.id, -1, BuiltInCount(info.id) + static_cast<int>(i), info.specText.prefix + own[i].model,
+          take(info.id, -1, BuiltInCount(info.id) + static_cast<int>(i), index_.RowCanonical(info, own[i].model),
                rowExact == exact, {});
         }
       }
