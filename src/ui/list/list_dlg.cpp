@@ -13,6 +13,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScreen>
 #include <QSplitter>
 #include <QTableView>
 #include <QTimer>
@@ -47,7 +48,7 @@ CListDlg::CListDlg(QWidget* owner, ListWindowServices services)
     : CToolWindow(owner, tr("材料清单")), services_(std::move(services)) {
   if (services_.currentPath.empty()) services_.currentPath = CurrentListPath();
   setSizeGripEnabled(true);
-  resize(980, 640);
+  resize(1000, 700);
 }
 
 CListDlg::~CListDlg() {
@@ -63,6 +64,7 @@ void CListDlg::showEvent(QShowEvent* event) {
   if (!built_) {
     Build();
     LoadCurrentList();
+    FitScreen();
   }
   RefreshDisplay();
   CToolWindow::showEvent(event);
@@ -72,6 +74,18 @@ void CListDlg::showEvent(QShowEvent* event) {
 void CListDlg::changeEvent(QEvent* event) {
   if (event->type() == QEvent::ActivationChange && isActiveWindow() && built_) RefreshDisplay();
   CToolWindow::changeEvent(event);
+}
+
+// Beside the main window on a small screen the window would run off its right edge.
+void CListDlg::FitScreen() {
+  const QScreen* s = screen();
+  if (s == nullptr) return;
+  const QRect room = s->availableGeometry();
+  const QRect frame = frameGeometry();
+  const int decoration = frame.width() - width();
+  const int w = std::clamp(room.right() + 1 - frame.left() - decoration, minimumWidth(), width());
+  const int h = std::clamp(room.bottom() + 1 - frame.top() - (frame.height() - height()), minimumHeight(), height());
+  if (w != width() || h != height()) resize(w, h);
 }
 
 ListDisplay CListDlg::Display() const {
@@ -127,7 +141,7 @@ void CListDlg::Build() {
   summaryTable_->setFocusPolicy(Qt::NoFocus);
   summaryTable_->verticalHeader()->hide();
   summaryTable_->verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
-  summaryTable_->horizontalHeader()->setStretchLastSection(true);
+  summaryTable_->horizontalHeader()->setStretchLastSection(false);
   summaryTable_->horizontalHeader()->setHighlightSections(false);
   auto* summaryPane = new QWidget(this);
   auto* summaryLayout = new QVBoxLayout(summaryPane);
@@ -143,7 +157,7 @@ void CListDlg::Build() {
   splitter->addWidget(summaryPane);
   splitter->setCollapsible(0, false);
   splitter->setCollapsible(1, false);
-  splitter->setStretchFactor(0, 4);
+  splitter->setStretchFactor(0, 3);
   splitter->setStretchFactor(1, 1);
 
   auto* header = new QHBoxLayout;
@@ -274,13 +288,13 @@ QWidget* CListDlg::BuildQuickEntry() {
   length_->setFixedWidth(digit * 10);
   quantity_->setFixedWidth(digit * 7);
   layout->addWidget(new QLabel(tr("规格："), row));
-  layout->addWidget(spec_, 1);
+  layout->addWidget(spec_, 3);
   layout->addWidget(lengthLabel_);
   layout->addWidget(length_);
   layout->addWidget(new QLabel(tr("数量："), row));
   layout->addWidget(quantity_);
   layout->addWidget(add);
-  layout->addWidget(entryError_, 2);
+  layout->addWidget(entryError_, 4);
   for (QLineEdit* field : {spec_, length_, quantity_}) {
     connect(field, &QLineEdit::returnPressed, this, &CListDlg::AddQuickEntry);
     connect(field, &QLineEdit::textEdited, entryError_, &QLabel::clear);
@@ -303,10 +317,13 @@ void CListDlg::SizeColumns() {
     const QString title = model_->headerData(c, Qt::Horizontal, Qt::DisplayRole).toString();
     table_->setColumnWidth(c, std::max(fm.horizontalAdvance(samples[c]), hm.horizontalAdvance(title)) + 18);
   }
-  const int summaryWidths[kSummaryColumnCount] = {2, 3, 4, 8, 9, 8, 11};
-  for (int c = 0; c + 1 < kSummaryColumnCount; ++c) {
-    const int listColumn = summaryWidths[c];
-    summaryTable_->setColumnWidth(c, table_->columnWidth(listColumn) + (c == 0 ? table_->columnWidth(0) : 0));
+  // The summary's columns as wide as the list's that hold the same things.
+  const ListColumn same[kSummaryColumnCount] = {ListColumn::kProduct, ListColumn::kSpec, ListColumn::kMaterial,
+                                                ListColumn::kQuantity, ListColumn::kLength, ListColumn::kTotalKg,
+                                                ListColumn::kAmount};
+  for (int c = 0; c < kSummaryColumnCount; ++c) {
+    const QString title = summary_->headerData(c, Qt::Horizontal, Qt::DisplayRole).toString();
+    summaryTable_->setColumnWidth(c, std::max(table_->columnWidth(static_cast<int>(same[c])), hm.horizontalAdvance(title) + 18));
   }
 }
 
@@ -320,7 +337,10 @@ void CListDlg::LoadCurrentList() {
     list_.Load(std::move(*rows));
     refresh_->stop();  // read, not changed: nothing to write back
     RefreshTotals();
-    if (list_.size() > 0) table_->scrollToBottom();
+    if (list_.size() > 0) {
+      table_->scrollToBottom();
+      ShowStatus(tr("上次的清单，%1 行").arg(list_.size()));
+    }
     return;
   }
   // Never written over: moved aside for the user to look at, or else left alone.

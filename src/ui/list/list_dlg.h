@@ -79,6 +79,7 @@ class CListDlg : public CToolWindow {
   QToolBar* BuildToolBar();
   QWidget* BuildQuickEntry();
   void SizeColumns();
+  void FitScreen();
   void LoadCurrentList();
   void RefreshDisplay();
   ListDisplay Display() const;

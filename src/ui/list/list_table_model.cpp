@@ -77,7 +77,9 @@ QVariant ListTableModel::data(const QModelIndex& index, int role) const {
       if (column == ListColumn::kNo || column == ListColumn::kPriceBasis) return int(Qt::AlignCenter);
       return int((IsNumeric(column) ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignVCenter);
     case Qt::ToolTipRole:
-      if (column == ListColumn::kSpec || column == ListColumn::kNote) return DisplayText(row, column);
+      if (column == ListColumn::kProduct || column == ListColumn::kSpec || column == ListColumn::kNote) {
+        return DisplayText(row, column);
+      }
       return {};
     default:
       return {};
