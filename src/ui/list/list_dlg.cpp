@@ -51,9 +51,11 @@ CListDlg::CListDlg(QWidget* owner, ListWindowServices services)
   resize(1000, 700);
 }
 
+// The last change reaches current.csv; the model goes while the list it watches is there.
 CListDlg::~CListDlg() {
   if (refresh_ != nullptr && refresh_->isActive()) SaveCurrentList();
-  if (model_ != nullptr) list_.SetObserver(nullptr);
+  delete keeper_;
+  delete model_;
 }
 
 void CListDlg::CollectFrom(const CWeightPage* page) {
