@@ -57,6 +57,7 @@ void ListFileActions::New() {
   model_.list().Reset({});
   model_.list().MarkClean();
   path_.clear();
+  emit listReplaced();
   emit fileChanged();
   emit status(tr("新清单（撤销可回到原来的清单）"));
 }
@@ -86,6 +87,7 @@ bool ListFileActions::OpenFile(const QString& path) {
   model_.list().Reset(std::move(rows));
   model_.list().MarkClean();
   path_ = path;
+  emit listReplaced();
   emit fileChanged();
   emit status(tr("已打开 %1，%2 行（撤销可回到原来的清单）").arg(QFileInfo(path).fileName()).arg(count));
   return true;

@@ -46,6 +46,8 @@ class ListFileActions : public QObject {
  signals:
   // The file being edited changed, or the list was saved to it.
   void fileChanged();
+  // 新建 or 打开 replaced the rows.
+  void listReplaced();
   void status(const QString& text);
 
  private:
