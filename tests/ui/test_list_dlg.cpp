@@ -221,6 +221,64 @@ class ListDlgTest : public QObject {
     QVERIFY(QFile::exists(dir.filePath(QStringLiteral("current.unreadable.csv"))));
   }
 
+  // An edit with several rows selected reaches all of them; one the core refuses is said and
+  // changes nothing.
+  void editsInPlace() {
+    QTemporaryDir dir;
+    ListFixture f(dir.path());
+    f.dlg->PasteText(QStringLiteral("L50x5\t6000\t10\n[20a\t9000\t2\n螺母M20\t\t100\n"));
+    f.Select({0, 1});
+    const QModelIndex price = f.dlg->model()->index(0, static_cast<int>(ListColumn::kPrice));
+    QLineEdit typed(QStringLiteral("4200"));
+    f.dlg->table()->itemDelegate()->setModelData(&typed, f.dlg->model(), price);
+    QCOMPARE(f.Cell(0, ListColumn::kPrice), QStringLiteral("4200.00"));
+    QCOMPARE(f.Cell(1, ListColumn::kPrice), QStringLiteral("4200.00"));
+    QVERIFY(f.Cell(2, ListColumn::kPrice).isEmpty());
+    f.dlg->Undo();  // both at once
+    QVERIFY(f.Cell(0, ListColumn::kPrice).isEmpty() && f.Cell(1, ListColumn::kPrice).isEmpty());
+
+    // 元/米 for a nut, which has no length.
+    const QModelIndex basis = f.dlg->model()->index(2, static_cast<int>(ListColumn::kPriceBasis));
+    const ModalSeen seen = RunAnsweringModals([&] { QVERIFY(!f.dlg->model()->setData(basis, 2, Qt::EditRole)); });
+    QCOMPARE(seen.count, 1);
+    QCOMPARE(f.Cell(2, ListColumn::kPriceBasis), QStringLiteral("元/吨"));
+    QVERIFY(!(f.dlg->model()->flags(f.dlg->model()->index(2, static_cast<int>(ListColumn::kLength))) &
+              Qt::ItemIsEditable));
+  }
+
+  // Save (a file that cannot be written is said), 新建 taken back by 撤销, the exports.
+  void filesOut() {
+    QTemporaryDir dir;
+    ListFixture f(dir.path());
+    f.Find<QLineEdit>("list.customer")->setText(QStringLiteral("华东钢构"));
+    f.dlg->PasteText(QStringLiteral("L50x5\t6000\t10\tQ235B\t4200\n"));
+    const QString csv = dir.filePath(QStringLiteral("quote.csv"));
+    QVERIFY(f.dlg->files()->SaveTo(csv));
+    QCOMPARE(f.dlg->files()->filePath(), csv);
+    QVERIFY(f.dlg->list().IsClean());
+    QFile saved(csv);
+    QVERIFY(saved.open(QIODevice::ReadOnly));
+    QVERIFY(saved.readAll().startsWith("\xEF\xBB\xBF序号,品名,规格"));
+    const ModalSeen refused =
+        RunAnsweringModals([&] { QVERIFY(!f.dlg->files()->SaveTo(csv + QStringLiteral("/inside-a-file.csv"))); });
+    QCOMPARE(refused.count, 1);
+    QCOMPARE(f.dlg->files()->filePath(), csv);
+
+    f.dlg->files()->New();
+    QCOMPARE(f.dlg->list().size(), std::size_t{0});
+    QVERIFY(f.dlg->files()->filePath().isEmpty());
+    f.dlg->Undo();
+    QCOMPARE(f.dlg->list().size(), std::size_t{1});
+
+    for (const char* name : {"quote.xlsx", "quote.pdf"}) {
+      const QString path = dir.filePath(QString::fromLatin1(name));
+      QVERIFY(path.endsWith(QStringLiteral("xlsx")) ? f.dlg->files()->ExportXlsxTo(path) : f.dlg->files()->ExportPdfTo(path));
+      QFile out(path);
+      QVERIFY(out.open(QIODevice::ReadOnly));
+      QVERIFY(out.read(4) == (path.endsWith(QStringLiteral("xlsx")) ? QByteArray("PK\x03\x04") : QByteArray("%PDF")));
+    }
+  }
+
   // 下料优化 takes the selected rows of one spec, and only of one.
   void cuttingTakesOneSpec() {
     QTemporaryDir dir;
