@@ -36,6 +36,11 @@ std::string Dim(double mm) {
 
 const std::string kTimes(spec::kTimes);
 
+// A row counts pieces: what is weighed by its area alone is no piece.
+std::string AreaOnly(const std::string& spec) {
+  return "按面积计重，清单的行要有板面的宽×长：请在规格栏写如 \"" + spec + "×1500×6000\"";
+}
+
 std::variant<WeighedSpec, std::string> RoundSpec(const CalcInputs& in, std::string length) {
   const double outer = Value(in.outer);
   if (!(outer > 0)) return std::string("外径须大于 0");
@@ -77,8 +82,10 @@ std::variant<WeighedSpec, std::string> SpecOfWeighing(const Weighing& weighing, 
       if (!(thickness > 0 && width > 0 && lengthMm > 0)) return std::string("钢板的长、宽、厚须大于 0");
       return WeighedSpec{"-" + Dim(thickness) + kTimes + Dim(width) + kTimes + Dim(lengthMm), {}};
     }
-    case CalcId::kPlate2:  // weighed by area: the list asks for the sheet size
-      return WeighedSpec{"-" + Dim(Value(in.thickness)), {}};
+    case CalcId::kPlate2: {
+      const double thickness = Value(in.thickness);
+      return AreaOnly("-" + Dim(thickness > 0 ? thickness : 10));
+    }
     case CalcId::kRoundPipe:
       return RoundSpec(in, length);
     default:
@@ -87,6 +94,7 @@ std::variant<WeighedSpec, std::string> SpecOfWeighing(const Weighing& weighing, 
   const CalcInfo& info = GetCalcInfo(weighing.calc);
   const std::string spec = SizeSpec(info, in, rows);
   if (spec.empty()) return std::string("没有选择规格");
+  if (weighing.calc == CalcId::kPlateMesh) return AreaOnly(spec);
   if (weighing.calc == CalcId::kFastener) {
     // A bolt or pin is named with its length ("M20×100"); nuts and washers have none.
     if (FastenerTakesLength(in.type) && lengthMm > 0) return WeighedSpec{spec + kTimes + length, {}};
