@@ -219,6 +219,9 @@ QWidget* CListDlg::BuildQuickEntry() {
   QPalette red = entryError_->palette();
   red.setColor(QPalette::WindowText, QColor(192, 0, 0));
   entryError_->setPalette(red);
+  // A long reason (the parser's candidates) wraps where it is rather than squeezing the fields.
+  entryError_->setWordWrap(true);
+  entryError_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
   const int digit = fontMetrics().horizontalAdvance(QLatin1Char('0'));
   spec_->setMinimumWidth(digit * 22);
   length_->setFixedWidth(digit * 10);
