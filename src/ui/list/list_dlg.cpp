@@ -30,6 +30,7 @@ namespace zelvik::ui {
 namespace {
 
 constexpr int kMaxProblemsShown = 20;
+constexpr int kMaxSpecsNamed = 8;
 
 QString Fs(const std::filesystem::path& path) { return QString::fromStdString(path.string()); }
 
@@ -321,7 +322,13 @@ void CListDlg::SendToCutting() {
   for (std::size_t r : rows) specs.insert(list_.at(r).item.spec);
   if (specs.size() > 1) {
     QStringList names;
-    for (const std::string& s : specs) names << QString::fromStdString(s);
+    for (const std::string& s : specs) {
+      if (names.size() == kMaxSpecsNamed) {
+        names << QStringLiteral("…");
+        break;
+      }
+      names << QString::fromStdString(s);
+    }
     ShowNotice(this, tr("下料优化"), tr("选中的行有 %1 种规格：%2。\n下料优化一次只排一种规格，请只选同一规格的行。")
                                         .arg(specs.size())
                                         .arg(names.join(tr("、"))));
