@@ -86,7 +86,11 @@ TableLayout::TableLayout(const PrintTable& table, const QFont& font, QPaintDevic
   for (const QStringList& row : table.rows) measure(row, fm);
   measure(table.totals, fmBold);
   for (qsizetype c = 0; c < n; ++c) {
-    if (table.columns[c].wrap) minimum[c] = std::min(natural[c], fm.horizontalAdvance(QStringLiteral("中文字")));
+    // A total stays on one line ("285.375 t" under 备注), whatever the rows above it need.
+    const qreal total = c < table.totals.size() ? WidestLine(fmBold, table.totals[c]) : 0;
+    if (table.columns[c].wrap) {
+      minimum[c] = std::max(std::min(natural[c], fm.horizontalAdvance(QStringLiteral("中文字"))), total);
+    }
     natural[c] += 2 * padding_ + kSlackMm * dpmm;
     minimum[c] += 2 * padding_ + kSlackMm * dpmm;
   }

@@ -2,6 +2,7 @@
 #include "tools/tool_windows.h"
 
 #include "app/zelvik_dlg.h"
+#include "list/list_dlg.h"
 #include "tasks/task_dlg.h"
 #include "tools/cutting_job.h"
 #include "tools/bearing_dlg.h"
@@ -11,6 +12,20 @@
 #include "tools/weld_pipe_dlg.h"
 
 namespace zelvik::ui {
+
+namespace {
+
+CToolWindow* CreateListWindow(CZelvikDlg* main) {
+  ListWindowServices services;
+  services.settings = [main] { return main->Settings(); };
+  services.customRows = main->CustomRows();
+  services.openCutting = [main](const CuttingJob& job) { return OpenCuttingJob(main, job); };
+  auto* window = new CListDlg(main, std::move(services));
+  for (int i = 0; i < 3; ++i) window->CollectFrom(main->page(i));
+  return window;
+}
+
+}  // namespace
 
 CToolWindow* CreateToolWindow(ToolKind kind, CZelvikDlg* main) {
   switch (kind) {
@@ -27,6 +42,7 @@ CToolWindow* CreateToolWindow(ToolKind kind, CZelvikDlg* main) {
     case ToolKind::kCustom:
       return new CCustomMaterialsDlg(main, main->settingsStore().file(), [main] { RestartProgram(*main); });
     case ToolKind::kList:
+      return CreateListWindow(main);
     case ToolKind::kCutting:
       break;
   }
