@@ -206,6 +206,8 @@ TEST(SpecParse, UserDefinedSizesAreReadWhereTheListsShowThem) {
   EXPECT_EQ(std::get<ParsedSpec>(ParseSpec("六角71", rows)).size, 39);
   // A model that carries the list's own mark keeps one, so its canonical text reads back.
   rows[3].push_back(CustomRow{3, "方管", "□ 12x1", "", "0.5"});
+  rows[7].push_back(CustomRow{7, "螺纹钢", " ", "", ""});
+  EXPECT_TRUE(std::holds_alternative<SpecError>(ParseSpec("HRB400", rows)));
   const auto tube = std::get<ParsedSpec>(ParseSpec("\n□12×1", rows));
   EXPECT_EQ(std::get<ParsedSpec>(ParseSpec(tube.canonical, rows)), tube);
   // Without it the cold-formed ∠30×30×2.0 is the only one.

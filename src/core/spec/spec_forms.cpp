@@ -114,6 +114,8 @@ class Reader {
         if (index_.NeedsWord(info) && !t_.restriction.named.test(static_cast<size_t>(info.id))) continue;
         const auto& own = (*rows_)[static_cast<size_t>(info.customKind)];
         for (size_t i = 0; i < own.size(); ++i) {
+          // A row without a model names nothing (the lists never load one).
+          if (own[i].model.find_first_not_of(' ') == std::string::npos) continue;
           std::string rowExact;
           const auto keys = index_.SizeKeys(info, own[i].model, "", &rowExact);
           if (std::find(keys.begin(), keys.end(), key) == keys.end()) continue;
