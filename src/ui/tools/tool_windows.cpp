@@ -2,6 +2,7 @@
 #include "tools/tool_windows.h"
 
 #include "app/zelvik_dlg.h"
+#include "cutting/cutting_dlg.h"
 #include "tasks/task_dlg.h"
 #include "tools/cutting_job.h"
 #include "tools/bearing_dlg.h"
@@ -26,8 +27,9 @@ CToolWindow* CreateToolWindow(ToolKind kind, CZelvikDlg* main) {
       return new CTaskDlg(main, main->settingsStore(), DefaultTaskServices());
     case ToolKind::kCustom:
       return new CCustomMaterialsDlg(main, main->settingsStore().file(), [main] { RestartProgram(*main); });
-    case ToolKind::kList:
     case ToolKind::kCutting:
+      return new CCuttingDlg(main, main);
+    case ToolKind::kList:
       break;
   }
   return nullptr;
