@@ -137,6 +137,9 @@ void PlanPainter::PaintRow(QPainter& p, int index, const QRectF& rect, const Pla
   // kerf far below a pixel shows as a gap.
   const qreal halfCut = std::max(kerf * scale, m.minCut) / 2 - kerf * scale / 2;
   double position = trim;
+  std::size_t runStart = 0;  // alike pieces in a row, named together where each is too short to name
+  double runLeft = x(position);
+  bool runNamed = true;
   for (std::size_t c = 0; c < pattern.cuts.size(); ++c) {
     const double length = pattern.cuts[c];
     QRectF block(x(position), top, length * scale, m.bar);
@@ -144,8 +147,19 @@ void PlanPainter::PaintRow(QPainter& p, int index, const QRectF& rect, const Pla
     const bool cutAfter = position + length < pattern.stockLength - 1e-6;
     block.adjust(cutBefore ? halfCut : 0, 0, cutAfter ? -halfCut : 0, 0);
     p.fillRect(block, kPieceColours[c % 2]);
-    PaintPieceText(p, block, CutTexts::Mm(length), labels.value(static_cast<qsizetype>(c)));
+    const QString& label = labels[static_cast<qsizetype>(c)];
+    runNamed = PaintPieceText(p, block, CutTexts::Mm(length), label) && runNamed;
     position += length + kerf;
+    const bool runEnds = c + 1 == pattern.cuts.size() || pattern.cuts[c + 1] != length ||
+                         labels[static_cast<qsizetype>(c + 1)] != label;
+    if (!runEnds) continue;
+    if (!runNamed && c > runStart) {
+      const QString run = CutTexts::tr("%1 × %2").arg(CutTexts::Mm(length)).arg(c + 1 - runStart);
+      BoxedText(p, QRectF(runLeft, top, block.right() - runLeft, m.bar), run, bold, m.line * 2);
+    }
+    runStart = c + 1;
+    runLeft = x(position);
+    runNamed = true;
   }
   p.setPen(QPen(Qt::black, m.line));
   p.setBrush(Qt::NoBrush);
@@ -160,7 +174,7 @@ void PlanPainter::PaintRow(QPainter& p, int index, const QRectF& rect, const Pla
   p.restore();
 }
 
-void PlanPainter::PaintPieceText(QPainter& p, const QRectF& block, const QString& length, const QString& label) const {
+bool PlanPainter::PaintPieceText(QPainter& p, const QRectF& block, const QString& length, const QString& label) const {
   QFont bold = fonts_.text;
   bold.setBold(true);
   const QFontMetricsF fm(bold, p.device());
@@ -179,7 +193,7 @@ void PlanPainter::PaintPieceText(QPainter& p, const QRectF& block, const QString
       p.setFont(fonts_.text);
       p.drawText(QRectF(block.left(), lineTop + fm.height(), block.width(), plain.height()), Qt::AlignCenter, shown);
     }
-    return;
+    return true;
   }
   // A short piece: its length upright when the block is as wide as a line.
   if (fm.height() <= block.width() && fm.horizontalAdvance(length) <= block.height() - 2 * pad) {
@@ -189,7 +203,9 @@ void PlanPainter::PaintPieceText(QPainter& p, const QRectF& block, const QString
     p.setFont(bold);
     p.drawText(QRectF(-block.height() / 2, -block.width() / 2, block.height(), block.width()), Qt::AlignCenter, length);
     p.restore();
+    return true;
   }
+  return false;
 }
 
 // The position of every cut from the bar's start, so that the saw can be set by tape; a

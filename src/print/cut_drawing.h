@@ -51,7 +51,8 @@ class PlanPainter {
   void PaintRow(QPainter& p, int index, const QRectF& rect, const PlanRowMetrics& m) const;
 
  private:
-  void PaintPieceText(QPainter& p, const QRectF& block, const QString& length, const QString& label) const;
+  // False when the block is too short for its length.
+  bool PaintPieceText(QPainter& p, const QRectF& block, const QString& length, const QString& label) const;
   void PaintTicks(QPainter& p, const cutting::Pattern& pattern, qreal left, qreal scale, qreal top,
                   const PlanRowMetrics& m) const;
 

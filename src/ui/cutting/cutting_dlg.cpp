@@ -17,6 +17,7 @@
 #include <QPrinter>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QScreen>
 #include <QScrollArea>
 #include <QShortcut>
 #include <QStandardPaths>
@@ -113,6 +114,22 @@ CCuttingDlg::CCuttingDlg(QWidget* owner, const PageHost* host) : CToolWindow(own
 
 CCuttingDlg::~CCuttingDlg() = default;
 
+// The window opens beside the main window; on a small screen it gives up width and height
+// rather than reach past the screen's edge.
+void CCuttingDlg::showEvent(QShowEvent* event) {
+  if (!fitted_ && screen() != nullptr) {
+    fitted_ = true;
+    const QRect room = screen()->availableGeometry();
+    const QRect frame = frameGeometry();
+    const QSize decorations = frame.size() - size();
+    const QSize least = minimumSizeHint();
+    const int w = std::max(least.width(), std::min(width(), room.right() + 1 - frame.left() - decorations.width()));
+    const int h = std::max(least.height(), std::min(height(), room.bottom() + 1 - frame.top() - decorations.height()));
+    resize(w, h);
+  }
+  CToolWindow::showEvent(event);
+}
+
 QWidget* CCuttingDlg::BuildInputs() {
   auto* panel = new QWidget(this);
   auto* column = new QVBoxLayout(panel);
@@ -186,6 +203,7 @@ QWidget* CCuttingDlg::BuildInputs() {
   keep_->setSingleStep(100);
   limit_ = NumberBox(panel, "timeLimit", 600, 1, 2, tr(" 秒"));
   limit_->setMinimum(0.1);
+  for (QDoubleSpinBox* box : {kerf_, trim_, keep_, limit_}) box->setMaximumWidth(du.X(72));
   form->addRow(tr("锯缝："), kerf_);
   form->addRow(tr("端头切除："), trim_);
   form->addRow(tr("余料保留 ≥"), keep_);

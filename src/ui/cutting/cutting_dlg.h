@@ -57,6 +57,9 @@ class CCuttingDlg : public CToolWindow, public CuttingJobTarget {
   // The reason when the file cannot be written.
   std::optional<QString> WritePdf(const QString& path) const;
 
+ protected:
+  void showEvent(QShowEvent* event) override;
+
  private:
   QWidget* BuildInputs();
   QWidget* BuildPlan();
@@ -102,6 +105,7 @@ class CCuttingDlg : public CToolWindow, public CuttingJobTarget {
   QElapsedTimer clock_;
   QTimer* tick_ = nullptr;  // moves the progress bar while the optimiser works
   long long limitMs_ = 1;
+  bool fitted_ = false;  // to the screen, at the first show
   QString pdfFolder_;
   CutRunner* runner_ = nullptr;
 };
