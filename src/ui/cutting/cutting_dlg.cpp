@@ -232,7 +232,9 @@ QWidget* CCuttingDlg::BuildInputs() {
   status_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
   column->addWidget(status_);
 
-  panel->setFixedWidth(du.X(165));
+  // As narrow as the fields allow, wider where a translation's labels need it.
+  panel->setMinimumWidth(du.X(165));
+  panel->setSizePolicy(QSizePolicy::Maximum, QSizePolicy::Preferred);
   return panel;
 }
 
