@@ -128,6 +128,19 @@ class Sheet(unittest.TestCase):
             self.assertEqual((p.returncode, p.stdout), (1, ""))
             self.assertEqual(len(p.stderr.strip().splitlines()), 1, p.stderr)
 
+    @unittest.skipUnless(WITH_PDF, "built without the Qt print library")
+    def test_a_table_longer_than_a_page_runs_on_with_its_header(self):
+        with tempfile.TemporaryDirectory() as d:
+            path = os.path.join(d, "plan.pdf")
+            plan = ok("cut", "--stock", "12000", "--kerf", "3", "--pdf", path, "--piece", "60:150")
+            self.assertEqual(plan["patterns"][0]["count"], 1)
+            text = subprocess.run(["pdftotext", "-layout", path, "-"], capture_output=True, text=True, check=True).stdout
+            pages = text.split("\f")[:-1]
+            self.assertGreater(len(pages), 1)
+            for page in pages[1:]:
+                self.assertIn("序号", page)
+            self.assertRegex(pages[-1], r"\n\s*150\s+60\s+9387\s+9447\n")  # the last cut, from 149 × 63
+
     @unittest.skipIf(WITH_PDF, "built with the Qt print library")
     def test_pdf_needs_the_print_library(self):
         p = run(*BASE, "--pdf", "plan.pdf", "--piece", "100:1")
