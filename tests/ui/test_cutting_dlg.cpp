@@ -18,6 +18,7 @@
 
 #include <random>
 
+#include "cutting/cut_runner.h"
 #include "cutting/cutting_dlg.h"
 #include "cutting/entry_table.h"
 #include "support/main_window_support.h"
@@ -124,6 +125,55 @@ class CuttingDlgTest : public QObject {
     QVERIFY(w.Finish());
     QVERIFY(w.dlg.sheet()->plan.stopped);
     QVERIFY(w.Status().contains(QStringLiteral("已到时限")));
+  }
+
+  // A job that comes while another is computed replaces it: only the new plan shows. A window
+  // that goes while computing stops its thread and waits for it.
+  void aNewJobReplacesTheRunningOne() {
+    int plans = 0;
+    {
+      Window w;
+      connect(w.dlg.findChild<CutRunner*>(), &CutRunner::finished, [&plans] { ++plans; });
+      w.SetStocks({{"6000", "", "431"}, {"9000", "", "640"}, {"12000", "", "851"}});
+      w.C<CEntryTable>("pieces")->SetRows(HardPieces());
+      w.C<QDoubleSpinBox>("timeLimit")->setValue(60);
+      w.dlg.Compute();
+      QTRY_VERIFY_WITH_TIMEOUT(w.Status().contains(QStringLiteral("当前最好")), kRunMs);
+      w.SetStocks({{"9000", "", ""}});
+      w.C<QDoubleSpinBox>("timeLimit")->setValue(2);
+      w.dlg.LoadJob(AngleJob());
+      QVERIFY(w.Finish());
+      QTest::qWait(50);
+      QCOMPARE(plans, 1);
+      QCOMPARE(w.dlg.sheet()->plan.totals.bars, 8);
+      w.C<CEntryTable>("pieces")->SetRows(HardPieces());
+      w.C<QDoubleSpinBox>("timeLimit")->setValue(60);
+      w.dlg.Compute();
+      QVERIFY(w.dlg.computing());
+    }
+    QCOMPARE(plans, 1);
+  }
+
+  void rowsAreAddedAndDeleted() {
+    Window w;
+    auto* stocks = w.C<CEntryTable>("stocks");
+    QCOMPARE(stocks->Rows(), (QList<QStringList>{{"6000", "", ""}}));
+    QCOMPARE(stocks->rowCount(), 2);  // the blank row to type in
+    stocks->setCurrentCell(0, 1);
+    QTest::mouseClick(w.C<QPushButton>("addStock"), Qt::LeftButton);
+    QCOMPARE(stocks->currentRow(), 1);
+    QCOMPARE(stocks->rowCount(), 3);
+    stocks->item(1, 0)->setText(QStringLiteral("9000"));
+    QCOMPARE(stocks->rowCount(), 3);
+    stocks->setCurrentCell(0, 0);
+    QTest::mouseClick(w.C<QPushButton>("deleteStock"), Qt::LeftButton);
+    QCOMPARE(stocks->Rows(), (QList<QStringList>{{"9000", "", ""}}));
+    QCOMPARE(stocks->rowCount(), 2);
+    // One value pasted goes into the current cell.
+    QApplication::clipboard()->setText(QStringLiteral("12\n"));
+    stocks->setCurrentCell(0, 1);
+    stocks->Paste();
+    QCOMPARE(stocks->Rows(), (QList<QStringList>{{"9000", "12", ""}}));
   }
 
   void copyPutsThePlanAsTabSeparatedText() {
