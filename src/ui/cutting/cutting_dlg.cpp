@@ -230,6 +230,8 @@ QWidget* CCuttingDlg::BuildInputs() {
   status_->setWordWrap(true);
   status_->setMinimumHeight(status_->fontMetrics().lineSpacing() * 3);
   status_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+  // Messages wrap within the panel rather than widen it while the optimiser reports.
+  for (QLabel* label : {specNote_, status_}) label->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
   column->addWidget(status_);
 
   // As narrow as the fields allow, wider where a translation's labels need it.
