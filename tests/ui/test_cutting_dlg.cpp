@@ -290,6 +290,7 @@ class CuttingDlgTest : public QObject {
     QVERIFY(dlg->isVisible());
     QCOMPARE(dlg->windowTitle(), QStringLiteral("下料优化"));
     QVERIFY(QTest::qWaitFor([dlg] { return dlg->sheet() != nullptr; }, kRunMs));
+    QVERIFY(!f.ConfigExists());  // the window keeps nothing in the settings
   }
 };
 
