@@ -2,18 +2,8 @@
 #include "list_print.h"
 
 #include <QCoreApplication>
-#include <QDir>
-#include <QFile>
-#include <QFileInfo>
-#include <QPageLayout>
-#include <QPageSize>
-#include <QPagedPaintDevice>
-#include <QPdfWriter>
-
-#include <unistd.h>
 
 #include <algorithm>
-#include <cstdio>
 #include <functional>
 #include <vector>
 
@@ -160,39 +150,10 @@ PagedDocument ListPrintDocument(const ListDocument& doc) {
   return paged;
 }
 
-void SetUpPage(QPagedPaintDevice& device) {
-  device.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(12, 12, 12, 12),
-                                   QPageLayout::Millimeter));
-}
-
 int PrintList(const ListDocument& doc, QPagedPaintDevice& device) { return ListPrintDocument(doc).Print(device); }
 
 std::optional<QString> WriteListPdf(const ListDocument& doc, const QString& path) {
-  const QFileInfo target(path);
-  const QString temp = target.absoluteDir().filePath(QStringLiteral(".%1.%2.tmp").arg(target.fileName()).arg(getpid()));
-  int pages = 0;
-  {
-    QPdfWriter pdf(temp);
-    pdf.setTitle(ListPrint::Title());
-    pdf.setCreator(QStringLiteral("Zelvik"));
-    SetUpPage(pdf);
-    pages = PrintList(doc, pdf);
-  }
-  QFile written(temp);
-  if (pages == 0 || !written.exists() || written.size() == 0) {
-    written.remove();
-    return QCoreApplication::translate("ListPrint", "无法写入 %1").arg(path);
-  }
-  bool synced = false;
-  if (written.open(QIODevice::ReadOnly)) {
-    synced = fsync(written.handle()) == 0;
-    written.close();
-  }
-  if (!synced || ::rename(QFile::encodeName(temp).constData(), QFile::encodeName(path).constData()) != 0) {
-    written.remove();
-    return QCoreApplication::translate("ListPrint", "无法写入 %1").arg(path);
-  }
-  return std::nullopt;
+  return WritePdf(ListPrintDocument(doc), ListPrint::Title(), path);
 }
 
 }  // namespace zelvik::print

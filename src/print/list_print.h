@@ -16,9 +16,6 @@ namespace zelvik::print {
 
 PagedDocument ListPrintDocument(const ListDocument& doc);
 
-// A4 portrait with the margins printed documents use.
-void SetUpPage(QPagedPaintDevice& device);
-
 // Prints onto a set-up QPrinter or QPdfWriter; the number of pages, 0 when printing failed.
 int PrintList(const ListDocument& doc, QPagedPaintDevice& device);
 

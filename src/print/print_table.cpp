@@ -95,6 +95,9 @@ TableLayout::TableLayout(const PrintTable& table, const QFont& font, QPaintDevic
     minimum[c] += 2 * padding_ + kSlackMm * dpmm;
   }
 
+  naturalWidth_ = std::accumulate(natural.begin(), natural.end(), qreal(0));
+  if (!table.caption.isEmpty()) naturalWidth_ = std::max(naturalWidth_, fmBold.horizontalAdvance(table.caption));
+
   // Extra room goes to the text columns; a shortfall is taken from what each column has
   // above its minimum, and beyond that from every column alike.
   widths_ = natural;
@@ -126,6 +129,10 @@ TableLayout::TableLayout(const PrintTable& table, const QFont& font, QPaintDevic
   rowHeights_.reserve(table.rows.size());
   for (const QStringList& row : table.rows) rowHeights_.push_back(LinesHeight(row, false, false));
   if (!table.totals.isEmpty()) totalsHeight_ = LinesHeight(table.totals, true, false);
+}
+
+qreal TableLayout::wholeHeight() const {
+  return std::accumulate(rowHeights_.begin(), rowHeights_.end(), captionHeight_ + headerHeight_ + totalsHeight_);
 }
 
 qreal TableLayout::LinesHeight(const QStringList& cells, bool bold, bool header) const {

@@ -2,6 +2,7 @@
 #include "tools/tool_windows.h"
 
 #include "app/zelvik_dlg.h"
+#include "cutting/cutting_dlg.h"
 #include "list/list_dlg.h"
 #include "tasks/task_dlg.h"
 #include "tools/cutting_job.h"
@@ -44,7 +45,7 @@ CToolWindow* CreateToolWindow(ToolKind kind, CZelvikDlg* main) {
     case ToolKind::kList:
       return CreateListWindow(main);
     case ToolKind::kCutting:
-      break;
+      return new CCuttingDlg(main, main);
   }
   return nullptr;
 }
