@@ -12,7 +12,7 @@ _zelvik_cli() {
 
   # The value of an option: a file, one of a few words, or nothing to offer.
   case $prev in
-    --config|--out|--pieces)
+    --config|--out|--pieces|--pdf)
       compopt -o filenames 2>/dev/null
       mapfile -t COMPREPLY < <(compgen -f -- "$cur")
       return 0 ;;

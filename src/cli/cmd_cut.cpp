@@ -13,14 +13,15 @@
 #include "cutting/cutting_plan.h"
 #include "cutting/pieces_csv.h"
 #include "json.h"
+#include "list_pdf.h"
 #include "options.h"
 #include "spec/spec_parse.h"
 #include "weight/density.h"
 
 namespace zelvik::cli {
 
-const char kCutUsage[] = R"(  zelvik-cli cut --stock L[:COUNT[:PRICE]],... --kerf K [--trim T] [--keep MIN] [--time-limit S] [--spec TEXT [--density D] | --unit-weight Q] --piece L:QTY[:LABEL] ...
-  zelvik-cli cut --stock L[:COUNT[:PRICE]],... --kerf K [--trim T] [--keep MIN] [--time-limit S] [--spec TEXT [--density D] | --unit-weight Q] --pieces FILE
+const char kCutUsage[] = R"(  zelvik-cli cut --stock L[:COUNT[:PRICE]],... --kerf K [--trim T] [--keep MIN] [--time-limit S] [--spec TEXT [--density D] | --unit-weight Q] [--pdf OUT] --piece L:QTY[:LABEL] ...
+  zelvik-cli cut --stock L[:COUNT[:PRICE]],... --kerf K [--trim T] [--keep MIN] [--time-limit S] [--spec TEXT [--density D] | --unit-weight Q] [--pdf OUT] --pieces FILE
       Plans which stock bars to buy and how to cut the pieces from them: least stock length
       (with prices: least cost), then fewest bars, then longest kept offcuts. Lengths in mm
       to 0.1 mm. COUNT limits the bars of a stock length (empty: no limit); PRICE is per bar,
@@ -30,6 +31,8 @@ const char kCutUsage[] = R"(  zelvik-cli cut --stock L[:COUNT[:PRICE]],... --ker
       weight at D t/m³ (default 7.85) weighs the stock, Q a unit weight in kg/m. --piece may be repeated; FILE is CSV with the columns
       长度,数量[,标签] (or length,quantity,label). Prints the bars, the patterns, the totals,
       the lower bound and whether the plan is optimal; exits 1 when no plan is possible.
+      OUT receives the plan's A4 sheet as the window prints it: the drawing and the saw's
+      table of every pattern.
 )";
 
 namespace {
@@ -141,7 +144,7 @@ std::string PlanJson(const cutting::CutPlan& plan) {
 }
 
 // kg/m of a product cut from bars; what is not sold by length cannot be planned here.
-double UnitWeightOfSpec(const std::string& text, const std::string* densityText) {
+double UnitWeightOfSpec(const std::string& text, const std::string* densityText, std::string* canonical) {
   const double density = densityText ? DensityFromFieldText(*densityText) : kTableDensity;
   if (!(density > 0)) throw UsageError("--density must be a number above 0");
   auto read = ParseSpec(text);
@@ -150,6 +153,7 @@ double UnitWeightOfSpec(const std::string& text, const std::string* densityText)
   if (!TakesLength(spec) || LengthIsArea(spec)) {
     throw UsageError("--spec: " + spec.canonical + " is not cut from bars by length");
   }
+  *canonical = spec.canonical;
   return PieceWeightKg(spec, 1000, density);
 }
 
@@ -170,7 +174,7 @@ int RunCut(const std::vector<std::string>& args) {
     }
   }
   const ParsedArgs opts =
-      ParseOptions(rest, 1, {"stock", "kerf", "trim", "keep", "time-limit", "unit-weight", "spec", "density", "pieces"}, {});
+      ParseOptions(rest, 1, {"stock", "kerf", "trim", "keep", "time-limit", "unit-weight", "spec", "density", "pieces", "pdf"}, {});
   auto value = [&](const std::string& name) -> const std::string* {
     auto it = opts.values.find(name);
     return it == opts.values.end() ? nullptr : &it->second;
@@ -187,7 +191,9 @@ int RunCut(const std::vector<std::string>& args) {
   if (value("spec") && value("unit-weight")) throw UsageError("give either --spec or --unit-weight");
   if (value("density") && !value("spec")) throw UsageError("--density goes with --spec");
   if (auto v = value("unit-weight")) request.unitWeight = Number("--unit-weight", *v, true);
-  if (auto v = value("spec")) request.unitWeight = UnitWeightOfSpec(*v, value("density"));
+  std::string spec;
+  if (auto v = value("spec")) request.unitWeight = UnitWeightOfSpec(*v, value("density"), &spec);
+  if (value("pdf") && !PdfAvailable()) throw UsageError("--pdf: this zelvik-cli was built without PDF output");
   cutting::CutOptions options;
   if (auto v = value("time-limit")) {
     const double s = Number("--time-limit", *v, false);
@@ -201,7 +207,11 @@ int RunCut(const std::vector<std::string>& args) {
   }
 
   try {
-    std::cout << PlanJson(cutting::Optimise(request, options)) << "\n";
+    const cutting::CutPlan plan = cutting::Optimise(request, options);
+    if (auto out = value("pdf")) {
+      if (auto failed = WriteCutPdfFile(request, plan, spec, *out)) throw RefusedError(*failed);
+    }
+    std::cout << PlanJson(plan) << "\n";
   } catch (const cutting::CutError& e) {
     // What the arguments say wrongly is bad usage; a job no stock can serve is refused.
     switch (e.kind()) {

@@ -9,4 +9,9 @@ std::optional<std::string> WriteListPdfFile(const ListDocument&, const std::stri
   return std::string("this zelvik-cli was built without PDF output");
 }
 
+std::optional<std::string> WriteCutPdfFile(const cutting::CutRequest&, const cutting::CutPlan&, const std::string&,
+                                           const std::string&) {
+  return std::string("this zelvik-cli was built without PDF output");
+}
+
 }  // namespace zelvik::cli

@@ -2,18 +2,10 @@
 #include "list_print.h"
 
 #include <QCoreApplication>
-#include <QDir>
-#include <QFile>
-#include <QFileInfo>
-#include <QPageLayout>
-#include <QPageSize>
-#include <QPagedPaintDevice>
-#include <QPdfWriter>
 
-#include <unistd.h>
-
-#include <cstdio>
+#include <algorithm>
 #include <functional>
+#include <vector>
 
 namespace zelvik::print {
 
@@ -57,6 +49,28 @@ class ListPrint {
     return {};
   }
 
+  // The units and the pricing as the reader's language has them: "kg/件", not the file's
+  // "kg/piece".
+  static QString ItemText(ListColumn column, const SheetCell& cell) {
+    if (column == ListColumn::kUnitWeight && cell.number && cell.suffix == " kg/piece") {
+      return QString::fromStdString(FormatRounded(*cell.number, cell.decimals)) + tr(" kg/件");
+    }
+    if (column == ListColumn::kPriceBasis) {
+      if (const auto basis = ParsePriceBasis(cell.text)) return Basis(*basis);
+    }
+    return QString::fromStdString(cell.text);
+  }
+
+  static QString Basis(PriceBasis basis) {
+    switch (basis) {
+      case PriceBasis::kPerTonne: return tr("元/吨");
+      case PriceBasis::kPerKg: return tr("元/千克");
+      case PriceBasis::kPerMetre: return tr("元/米");
+      case PriceBasis::kPerPiece: return tr("元/件");
+    }
+    return {};
+  }
+
   static QString Total() { return tr("合计"); }
   static QString Title() { return tr("材料清单"); }
   static QString SummarySheet() { return tr("汇总"); }
@@ -82,10 +96,24 @@ class ListPrint {
   }
 };
 
-QStringList Texts(const std::vector<SheetCell>& cells) {
+// How a sheet's columns print: their headers, which are centred, which text columns keep
+// their lines whole (a spec "-10×1000×2000" broken inside a number reads wrongly).
+struct ColumnStyle {
+  std::function<QString(int)> header;
+  std::function<QString(int, const SheetCell&)> text;
+  std::vector<int> centred;
+  std::vector<int> whole;
+};
+
+bool Among(const std::vector<int>& ids, int id) { return std::find(ids.begin(), ids.end(), id) != ids.end(); }
+
+QStringList Texts(const Sheet& sheet, const std::vector<SheetCell>& cells, const ColumnStyle& style) {
   QStringList out;
   out.reserve(static_cast<qsizetype>(cells.size()));
-  for (const SheetCell& c : cells) out << QString::fromStdString(c.text);
+  for (std::size_t c = 0; c < cells.size(); ++c) {
+    const int id = c < sheet.columns.size() ? sheet.columns[c].id : -1;
+    out << (style.text ? style.text(id, cells[c]) : QString::fromStdString(cells[c].text));
+  }
   return out;
 }
 
@@ -105,18 +133,19 @@ void EachCell(Sheet& sheet, int id, F&& f) {
   }
 }
 
-// The sheet's columns under their headers, its rows and its totals row.
-PrintTable TableOf(const Sheet& sheet, int centred) {
+// The sheet's columns under the given headers, its rows and its totals row.
+PrintTable TableOf(const Sheet& sheet, const ColumnStyle& style) {
   PrintTable table;
   for (const SheetColumn& col : sheet.columns) {
-    PrintColumn pc{QString::fromStdString(col.header)};
-    pc.wrap = !col.numeric;
-    pc.align = col.id == centred ? Qt::AlignHCenter : col.numeric ? Qt::AlignRight : Qt::AlignLeft;
+    PrintColumn pc{style.header(col.id)};
+    pc.wrap = !col.numeric && !Among(style.whole, col.id);
+    pc.align = Among(style.centred, col.id) ? Qt::AlignHCenter : col.numeric ? Qt::AlignRight : Qt::AlignLeft;
     table.columns << pc;
   }
   table.rows.reserve(static_cast<qsizetype>(sheet.rows.size()));
-  for (const auto& row : sheet.rows) table.rows << Texts(row);
-  table.totals = Texts(sheet.totals);
+  for (const auto& row : sheet.rows) table.rows << Texts(sheet, row, style);
+  table.totals = Texts(sheet, sheet.totals, style);
+  if (!table.totals.isEmpty()) table.totals[0] = ListPrint::Total();
   return table;
 }
 
@@ -137,8 +166,10 @@ ListDocument ShownListDocument(ListDocument doc) {
   }
   auto show = [](SheetCell& cell) { cell.text = Shown(cell.text); };
   EachCell(doc.items, static_cast<int>(ListColumn::kProduct), show);
-  EachCell(doc.items, static_cast<int>(ListColumn::kPriceBasis), show);
   EachCell(doc.summary, static_cast<int>(SummaryColumn::kProduct), show);
+  EachCell(doc.items, static_cast<int>(ListColumn::kPriceBasis), [](SheetCell& cell) {
+    if (const auto basis = ParsePriceBasis(cell.text)) cell.text = ListPrint::Basis(*basis).toStdString();
+  });
   return doc;
 }
 
@@ -147,53 +178,33 @@ XlsxTexts ShownXlsxTexts() { return ListPrint::Workbook(); }
 PagedDocument ListPrintDocument(const ListDocument& source) {
   const ListDocument doc = ShownListDocument(source);
   PageHeader header;
-  header.title = QString::fromStdString(doc.title);
+  header.title = ListPrint::Title();
   header.date = QString::fromStdString(doc.header.date);
   header.fields = {{ListPrint::Customer(), QString::fromStdString(doc.header.customer)},
                    {ListPrint::Project(), QString::fromStdString(doc.header.project)}};
   PagedDocument paged(header);
-  paged.AddTable(TableOf(doc.items, static_cast<int>(ListColumn::kNo)));
+  const ListDisplay& d = doc.display;
+  ColumnStyle items;
+  items.header = [&](int id) { return ListPrint::ItemHeader(static_cast<ListColumn>(id), d); };
+  items.text = [](int id, const SheetCell& cell) { return ListPrint::ItemText(static_cast<ListColumn>(id), cell); };
+  items.centred = {static_cast<int>(ListColumn::kNo), static_cast<int>(ListColumn::kPriceBasis)};
+  items.whole = {static_cast<int>(ListColumn::kSpec), static_cast<int>(ListColumn::kPriceBasis)};
+  paged.AddTable(TableOf(doc.items, items));
   paged.AddText(ListPrint::TotalsLine(doc), true);
   paged.AddSpace(4);
-  PrintTable summary = TableOf(doc.summary, -1);
+  ColumnStyle lines;
+  lines.header = [&](int id) { return ListPrint::SummaryHeader(static_cast<SummaryColumn>(id), d); };
+  lines.whole = {static_cast<int>(SummaryColumn::kSpec)};
+  PrintTable summary = TableOf(doc.summary, lines);
   summary.caption = ListPrint::SummaryCaption();
   paged.AddTable(std::move(summary));
   return paged;
 }
 
-void SetUpPage(QPagedPaintDevice& device) {
-  device.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(12, 12, 12, 12),
-                                   QPageLayout::Millimeter));
-}
-
 int PrintList(const ListDocument& doc, QPagedPaintDevice& device) { return ListPrintDocument(doc).Print(device); }
 
 std::optional<QString> WriteListPdf(const ListDocument& doc, const QString& path) {
-  const QFileInfo target(path);
-  const QString temp = target.absoluteDir().filePath(QStringLiteral(".%1.%2.tmp").arg(target.fileName()).arg(getpid()));
-  int pages = 0;
-  {
-    QPdfWriter pdf(temp);
-    pdf.setTitle(ListPrint::Title());
-    pdf.setCreator(QStringLiteral("Zelvik"));
-    SetUpPage(pdf);
-    pages = PrintList(doc, pdf);
-  }
-  QFile written(temp);
-  if (pages == 0 || !written.exists() || written.size() == 0) {
-    written.remove();
-    return QCoreApplication::translate("ListPrint", "无法写入 %1").arg(path);
-  }
-  bool synced = false;
-  if (written.open(QIODevice::ReadOnly)) {
-    synced = fsync(written.handle()) == 0;
-    written.close();
-  }
-  if (!synced || ::rename(QFile::encodeName(temp).constData(), QFile::encodeName(path).constData()) != 0) {
-    written.remove();
-    return QCoreApplication::translate("ListPrint", "无法写入 %1").arg(path);
-  }
-  return std::nullopt;
+  return WritePdf(ListPrintDocument(doc), ListPrint::Title(), path);
 }
 
 }  // namespace zelvik::print

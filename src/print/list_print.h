@@ -25,9 +25,6 @@ XlsxTexts ShownXlsxTexts();
 // Printed in the interface's language (ShownListDocument).
 PagedDocument ListPrintDocument(const ListDocument& doc);
 
-// A4 portrait with the margins printed documents use.
-void SetUpPage(QPagedPaintDevice& device);
-
 // Prints onto a set-up QPrinter or QPdfWriter; the number of pages, 0 when printing failed.
 int PrintList(const ListDocument& doc, QPagedPaintDevice& device);
 

@@ -9,6 +9,7 @@
 #include <QString>
 
 #include <functional>
+#include <optional>
 #include <variant>
 #include <vector>
 
@@ -35,6 +36,9 @@ class PagedDocument {
   explicit PagedDocument(PageHeader header);
 
   void AddTable(PrintTable table);  // split between rows, its header repeated on each page
+  // Small tables side by side, as many as the widest of them allows across the page, each row
+  // of them kept on one page; one taller than a page flows as AddTable's do.
+  void AddTableGrid(QList<PrintTable> tables);
   void AddText(QString text, bool bold = false);  // wrapped to the width, kept on one page
   // A drawing kept on one page; `paint` gets the rectangle it may fill, in device pixels.
   void AddDrawing(qreal heightMm, std::function<void(QPainter&, const QRectF&)> paint);
@@ -60,10 +64,20 @@ class PagedDocument {
   struct Space {
     qreal heightMm;
   };
-  using Block = std::variant<PrintTable, Text, Drawing, Space>;
+  struct Grid {
+    QList<PrintTable> tables;
+  };
+  using Block = std::variant<PrintTable, Text, Drawing, Space, Grid>;
 
   PageHeader header_;
   std::vector<Block> blocks_;
 };
+
+// A4 portrait with the margins printed documents use.
+void SetUpPage(QPagedPaintDevice& device);
+
+// Writes the document as an A4 PDF file with its fonts embedded; the file appears whole or
+// not at all. Returns the reason when it cannot be written.
+std::optional<QString> WritePdf(const PagedDocument& doc, const QString& title, const QString& path);
 
 }  // namespace zelvik::print

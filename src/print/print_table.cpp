@@ -86,10 +86,17 @@ TableLayout::TableLayout(const PrintTable& table, const QFont& font, QPaintDevic
   for (const QStringList& row : table.rows) measure(row, fm);
   measure(table.totals, fmBold);
   for (qsizetype c = 0; c < n; ++c) {
-    if (table.columns[c].wrap) minimum[c] = std::min(natural[c], fm.horizontalAdvance(QStringLiteral("中文字")));
+    // A total stays on one line ("285.375 t" under 备注), whatever the rows above it need.
+    const qreal total = c < table.totals.size() ? WidestLine(fmBold, table.totals[c]) : 0;
+    if (table.columns[c].wrap) {
+      minimum[c] = std::max(std::min(natural[c], fm.horizontalAdvance(QStringLiteral("中文字"))), total);
+    }
     natural[c] += 2 * padding_ + kSlackMm * dpmm;
     minimum[c] += 2 * padding_ + kSlackMm * dpmm;
   }
+
+  naturalWidth_ = std::accumulate(natural.begin(), natural.end(), qreal(0));
+  if (!table.caption.isEmpty()) naturalWidth_ = std::max(naturalWidth_, fmBold.horizontalAdvance(table.caption));
 
   // Extra room goes to the text columns; a shortfall is taken from what each column has
   // above its minimum, and beyond that from every column alike.
@@ -122,6 +129,10 @@ TableLayout::TableLayout(const PrintTable& table, const QFont& font, QPaintDevic
   rowHeights_.reserve(table.rows.size());
   for (const QStringList& row : table.rows) rowHeights_.push_back(LinesHeight(row, false, false));
   if (!table.totals.isEmpty()) totalsHeight_ = LinesHeight(table.totals, true, false);
+}
+
+qreal TableLayout::wholeHeight() const {
+  return std::accumulate(rowHeights_.begin(), rowHeights_.end(), captionHeight_ + headerHeight_ + totalsHeight_);
 }
 
 qreal TableLayout::LinesHeight(const QStringList& cells, bool bold, bool header) const {

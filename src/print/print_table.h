@@ -32,6 +32,10 @@ class TableLayout {
  public:
   TableLayout(const PrintTable& table, const QFont& font, QPaintDevice* device, qreal width);
 
+  // As wide as the texts need, the caption included, before any widening to the width given.
+  qreal naturalWidth() const { return naturalWidth_; }
+  // Caption, header, every row and the totals.
+  qreal wholeHeight() const;
   qreal captionHeight() const { return captionHeight_; }
   qreal headerHeight() const { return headerHeight_; }
   qreal rowHeight(int row) const { return rowHeights_[row]; }
@@ -52,6 +56,7 @@ class TableLayout {
   QFont bold_;
   QPaintDevice* device_;
   qreal padding_;
+  qreal naturalWidth_ = 0;
   qreal lineHeight_;
   QVector<qreal> widths_;
   qreal captionHeight_ = 0;

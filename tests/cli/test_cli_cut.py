@@ -2,12 +2,15 @@
 """zelvik-cli cut end to end: arguments, the pieces file and the JSON; the optimiser's rules
 are the core tests' business."""
 import os
+import re
+import subprocess
 import tempfile
 import unittest
 
 from cli_support import ok, run
 
 BASE = ("cut", "--stock", "6000", "--kerf", "3")
+WITH_PDF = os.environ.get("ZELVIK_BUILD_UI") == "1"
 
 
 class BadUsage(unittest.TestCase):
@@ -97,6 +100,51 @@ class Plan(unittest.TestCase):
             p = run(*BASE, "--pieces", path)
             self.assertEqual(p.returncode, 2)
             self.assertIn("line 3", p.stderr)
+
+
+class Sheet(unittest.TestCase):
+    @unittest.skipUnless(WITH_PDF, "built without the Qt print library")
+    def test_pdf_beside_the_json(self):
+        pieces = [a for i in range(50) for a in ("--piece", f"{2990 - 53 * i}:20:P{i + 1}")]
+        with tempfile.TemporaryDirectory() as d:
+            path = os.path.join(d, "plan.pdf")
+            plan = ok(*BASE, "--spec", "L50x5", "--pdf", path, *pieces)
+            fonts = subprocess.run(["pdffonts", path], capture_output=True, text=True, check=True).stdout
+            for line in fonts.splitlines()[2:]:
+                self.assertRegex(line, r"\byes\s+(yes|no)\s+(yes|no)\s+\d+\s+\d+$", line)  # embedded
+            text = subprocess.run(["pdftotext", path, "-"], capture_output=True, text=True, check=True).stdout
+            pages = [re.sub(r"\s+", "", page) for page in text.split("\f")[:-1]]
+            self.assertGreater(len(pages), 1)
+            for n, page in enumerate(pages, 1):
+                with self.subTest(page=n):
+                    self.assertIn("下料优化", page)
+                    self.assertIn("规格：∠50×50×5（3.770kg/m）", page)
+                    self.assertIn(f"第{n}页/共{len(pages)}页", page)
+            whole = "".join(pages)
+            bars = sum(plan["totals"]["bars"].values())
+            self.assertIn(f"需购原料：6000mm×{bars}根", whole)
+            self.assertIn(f"方案{len(plan['patterns'])}原料6000mm×", whole)  # the last pattern's table
+            p = run(*BASE, "--pdf", os.path.join(d, "no", "plan.pdf"), "--piece", "100:1")
+            self.assertEqual((p.returncode, p.stdout), (1, ""))
+            self.assertEqual(len(p.stderr.strip().splitlines()), 1, p.stderr)
+
+    @unittest.skipUnless(WITH_PDF, "built without the Qt print library")
+    def test_a_table_longer_than_a_page_runs_on_with_its_header(self):
+        with tempfile.TemporaryDirectory() as d:
+            path = os.path.join(d, "plan.pdf")
+            plan = ok("cut", "--stock", "12000", "--kerf", "3", "--pdf", path, "--piece", "60:150")
+            self.assertEqual(plan["patterns"][0]["count"], 1)
+            text = subprocess.run(["pdftotext", "-layout", path, "-"], capture_output=True, text=True, check=True).stdout
+            pages = text.split("\f")[:-1]
+            self.assertGreater(len(pages), 1)
+            for page in pages[1:]:
+                self.assertIn("序号", page)
+            self.assertRegex(pages[-1], r"\n\s*150\s+60\s+9387\s+9447\n")  # the last cut, from 149 × 63
+
+    @unittest.skipIf(WITH_PDF, "built with the Qt print library")
+    def test_pdf_needs_the_print_library(self):
+        p = run(*BASE, "--pdf", "plan.pdf", "--piece", "100:1")
+        self.assertEqual((p.returncode, p.stdout), (2, ""))
 
 
 if __name__ == "__main__":

@@ -176,5 +176,20 @@ TEST(MaterialList, CleanStateFollowsUndoAndRedo) {
   EXPECT_EQ(undone, MaterialList::kUndoLimit);
 }
 
+// The list read back at start is where the history begins.
+TEST(MaterialList, LoadIsNoStep) {
+  MaterialList list;
+  Recorder recorder;
+  list.SetObserver(&recorder);
+  list.Append({Row("a")});
+  list.Load({Row("b"), Row("c")});
+  EXPECT_EQ(Notes(list), "bc");
+  EXPECT_TRUE(list.IsClean());
+  EXPECT_FALSE(list.CanUndo());
+  EXPECT_FALSE(list.CanRedo());
+  EXPECT_EQ(recorder.log.back(), "reset 0+0");
+  EXPECT_EQ(recorder.open, 0);
+}
+
 }  // namespace
 }  // namespace zelvik

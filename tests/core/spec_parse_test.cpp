@@ -170,6 +170,7 @@ TEST(SpecParse, ErrorsSayWhatAndOfferTheClosestSizes) {
       {"　 ", SpecErrorKind::kEmpty, {}},
       {"xyz", SpecErrorKind::kUnreadable, {}},
       {"L50×7", SpecErrorKind::kNoSuchSize, {"∠50×50×6", "∠50×50×5"}},
+      {"\nL50×7\r\n", SpecErrorKind::kNoSuchSize, {"∠50×50×6"}},
       {"L50", SpecErrorKind::kNoSuchSize, {"∠50×50×3"}},
       {"[21a", SpecErrorKind::kNoSuchSize, {"[22a"}},
       {"HW201×200", SpecErrorKind::kNoSuchSize, {"HW200×200"}},
@@ -187,6 +188,7 @@ TEST(SpecParse, ErrorsSayWhatAndOfferTheClosestSizes) {
     const SpecError e = Failed(row.text);
     EXPECT_EQ(e.kind, row.kind) << row.text << ": " << e.message;
     EXPECT_FALSE(e.message.empty());
+    EXPECT_EQ(e.message.find('\n'), std::string::npos) << row.text;
     EXPECT_LE(e.candidates.size(), kMaxSpecCandidates);
     ASSERT_GE(e.candidates.size(), row.firstCandidates.size()) << row.text;
     for (size_t i = 0; i < row.firstCandidates.size(); ++i) EXPECT_EQ(e.candidates[i], row.firstCandidates[i]) << row.text;
@@ -202,6 +204,12 @@ TEST(SpecParse, UserDefinedSizesAreReadWhereTheListsShowThem) {
   EXPECT_EQ(angle.canonical, "∠30×30×2");
   EXPECT_DOUBLE_EQ(UnitWeightOf(angle, 7.85, rows).value, 0.9);
   EXPECT_EQ(std::get<ParsedSpec>(ParseSpec("六角71", rows)).size, 39);
+  // A model that carries the list's own mark keeps one, so its canonical text reads back.
+  rows[3].push_back(CustomRow{3, "方管", "□ 12x1", "", "0.5"});
+  rows[7].push_back(CustomRow{7, "螺纹钢", " ", "", ""});
+  EXPECT_TRUE(std::holds_alternative<SpecError>(ParseSpec("HRB400", rows)));
+  const auto tube = std::get<ParsedSpec>(ParseSpec("\n□12×1", rows));
+  EXPECT_EQ(std::get<ParsedSpec>(ParseSpec(tube.canonical, rows)), tube);
   // Without it the cold-formed ∠30×30×2.0 is the only one.
   EXPECT_EQ(std::get<ParsedSpec>(ParseSpec("L30×2")).calc, CalcId::kColdAngle);
 }

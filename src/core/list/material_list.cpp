@@ -191,4 +191,14 @@ void MaterialList::Reset(std::vector<ListRow> rows) {
   Record(std::move(step));
 }
 
+void MaterialList::Load(std::vector<ListRow> rows) {
+  const ListChange change{ListChange::Kind::kReset};
+  Notify(true, change);
+  rows_ = std::move(rows);
+  undo_.clear();
+  redo_.clear();
+  clean_ = 0;
+  Notify(false, change);
+}
+
 }  // namespace zelvik

@@ -68,6 +68,9 @@ class MaterialList {
   void Replace(std::size_t index, ListRow row);
   // The whole list at once: 新建 (no rows) and 打开 (the rows read).
   void Reset(std::vector<ListRow> rows);
+  // The whole list as it was kept, read back at start: no step to undo, the history gone,
+  // the list clean.
+  void Load(std::vector<ListRow> rows);
 
   bool CanUndo() const { return !undo_.empty(); }
   bool CanRedo() const { return !redo_.empty(); }

@@ -114,10 +114,12 @@ class Reader {
         if (index_.NeedsWord(info) && !t_.restriction.named.test(static_cast<size_t>(info.id))) continue;
         const auto& own = (*rows_)[static_cast<size_t>(info.customKind)];
         for (size_t i = 0; i < own.size(); ++i) {
+          // A row without a model names nothing (the lists never load one).
+          if (own[i].model.find_first_not_of(' ') == std::string::npos) continue;
           std::string rowExact;
           const auto keys = index_.SizeKeys(info, own[i].model, "", &rowExact);
           if (std::find(keys.begin(), keys.end(), key) == keys.end()) continue;
-          take(info.id, -1, BuiltInCount(info.id) + static_cast<int>(i), info.specText.prefix + own[i].model,
+          take(info.id, -1, BuiltInCount(info.id) + static_cast<int>(i), index_.RowCanonical(info, own[i].model),
                rowExact == exact, {});
         }
       }

@@ -218,6 +218,15 @@ bool SpecIndex::NeedsWord(const CalcInfo& info) const {
   return !prefix.empty() && words.find(FoldWidthAndCase(prefix)) != words.end();
 }
 
+std::string SpecIndex::RowCanonical(const CalcInfo& info, std::string_view model) const {
+  const std::string prefix = info.specText.prefix;
+  if (prefix.empty()) return std::string(model);
+  std::string_view name = model;
+  while (!name.empty() && name.front() == ' ') name.remove_prefix(1);
+  if (Mapped(name).starts_with(Mapped(prefix))) return std::string(model);
+  return prefix + std::string(model);
+}
+
 std::vector<std::string> SpecIndex::SizeKeys(const CalcInfo& info, std::string_view name, std::string_view spec,
                                              std::string* exact) const {
   const std::string prefix = info.specText.prefix;

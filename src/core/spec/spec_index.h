@@ -90,6 +90,9 @@ class SpecIndex {
                                     std::string* exact) const;
   // Whether the calculator's sizes are read only after a word naming it ("六角20").
   bool NeedsWord(const CalcInfo& info) const;
+  // The canonical text of a user-defined size: its model, behind the calculator's prefix
+  // unless the model already starts with it ("□ 12x1" stays as it is).
+  std::string RowCanonical(const CalcInfo& info, std::string_view model) const;
 
  private:
   SpecIndex();

@@ -20,7 +20,17 @@ SpecError Error(SpecErrorKind kind, std::string_view text) {
   static constexpr const char* kMessages[] = {"请输入规格", "看不懂的规格：", "没有这个规格：", "规格不唯一：",
                                               "尺寸不对："};
   std::string message = kMessages[static_cast<int>(kind)];
-  if (kind != SpecErrorKind::kEmpty) message += text;
+  if (kind != SpecErrorKind::kEmpty) {
+    // The text is echoed on one line: line breaks and other control bytes pasted along with it
+    // become blanks, and blanks around it go.
+    std::string shown(text);
+    for (char& c : shown) {
+      if (static_cast<unsigned char>(c) < 0x20 || c == 0x7f) c = ' ';
+    }
+    const size_t first = shown.find_first_not_of(' ');
+    const size_t last = shown.find_last_not_of(' ');
+    if (first != std::string::npos) message += shown.substr(first, last - first + 1);
+  }
   return SpecError{kind, std::move(message), {}};
 }
 

@@ -21,6 +21,21 @@ namespace {
 
 std::string Text(const QLineEdit* field) { return field ? field->text().toStdString() : std::string(); }
 
+CalcInputs ReadInputs(const CalcControls& calc) {
+  CalcInputs in;
+  in.type = calc.typeList ? calc.typeList->currentIndex() : 0;
+  in.size = calc.sizeList ? calc.sizeList->currentIndex() : 0;
+  in.length = Text(calc.length);
+  in.width = Text(calc.width);
+  in.thickness = Text(calc.thickness);
+  in.area = Text(calc.area);
+  in.outer = Text(calc.outer);
+  in.inner = Text(calc.inner);
+  in.wall = Text(calc.wall);
+  in.pipeMode = calc.wallMode && calc.wallMode->isChecked() ? 1 : 0;
+  return in;
+}
+
 // A list chosen as the user chooses it, so that the page refills and recomputes as then.
 void ChooseItem(QComboBox* list, int index) {
   if (list == nullptr || index < 0 || index >= list->count()) return;
@@ -43,26 +58,15 @@ void CWeightPage::ShowInputValue(const QLineEdit* field) {
   host_->SetPreview(QString::fromStdString(PreviewValue(field->text().toStdString())));
 }
 
-void CWeightPage::PushResult(const QLineEdit* resultField) {
-  const QString text = resultField->text();
+void CWeightPage::PushResult(const CalcControls& calc) {
+  const QString text = calc.result->text();
   if (QClipboard* clipboard = QGuiApplication::clipboard()) clipboard->setText(text);
   host_->CollectWeight(text);
+  emit weighed(Weighing{calc.id, ReadInputs(calc), host_->Settings()});
 }
 
 void CWeightPage::RunCalc(const CalcControls& calc) {
-  CalcInputs in;
-  in.type = calc.typeList ? calc.typeList->currentIndex() : 0;
-  in.size = calc.sizeList ? calc.sizeList->currentIndex() : 0;
-  in.length = Text(calc.length);
-  in.width = Text(calc.width);
-  in.thickness = Text(calc.thickness);
-  in.area = Text(calc.area);
-  in.outer = Text(calc.outer);
-  in.inner = Text(calc.inner);
-  in.wall = Text(calc.wall);
-  in.pipeMode = calc.wallMode && calc.wallMode->isChecked() ? 1 : 0;
-
-  const CalcOutputs out = Compute(calc.id, host_->Settings(), in, host_->CustomRows());
+  const CalcOutputs out = Compute(calc.id, host_->Settings(), ReadInputs(calc), host_->CustomRows());
   if (out.spec && calc.spec) {
     calc.spec->setText(QString::fromStdString(*out.spec));
   }
@@ -88,7 +92,7 @@ void CWeightPage::OnUserSelect(QComboBox* list, std::function<void()> handler) {
 }
 
 void CWeightPage::ConnectPush(const CalcControls& calc) {
-  connect(calc.push, &QPushButton::clicked, this, [this, &calc] { PushResult(calc.result); });
+  connect(calc.push, &QPushButton::clicked, this, [this, &calc] { PushResult(calc); });
 }
 
 void CWeightPage::SetInputText(QLineEdit* field, const QString& text) {

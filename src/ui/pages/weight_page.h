@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "common/dialog_units.h"
+#include "list/weighed_row.h"
 #include "pages/page_host.h"
 #include "pages/spec_target.h"
 #include "weight/calculators.h"
@@ -61,12 +62,17 @@ class CWeightPage : public QWidget, public SpecTarget {
   // The width in the interface's language: English boxes are wider.
   static int WidthDlu();
 
+ signals:
+  // After every "重量" click, once the strip has had the result: what was weighed.
+  void weighed(const zelvik::Weighing& weighing);
+
  protected:
   // Shows the evaluated text of an edited field in the main window's value preview.
   void ShowInputValue(const QLineEdit* field);
 
-  // Behind every "重量" button: copy the result text, then hand it to the strip.
-  void PushResult(const QLineEdit* resultField);
+  // Behind every "重量" button: copy the result text, hand it to the strip, then tell
+  // whoever listens (the materials list) what was weighed.
+  void PushResult(const CalcControls& calc);
 
   // Reads the calculator's controls, computes, writes its read-only fields (and the
   // length field, when the calculator rewrites it).

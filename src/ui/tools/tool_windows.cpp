@@ -3,6 +3,8 @@
 
 #include "app/zelvik_dlg.h"
 #include "common/text_fit.h"
+#include "cutting/cutting_dlg.h"
+#include "list/list_dlg.h"
 #include "tasks/task_dlg.h"
 #include "tools/cutting_job.h"
 #include "tools/bearing_dlg.h"
@@ -14,6 +16,16 @@
 namespace zelvik::ui {
 
 namespace {
+
+CToolWindow* CreateListWindow(CZelvikDlg* main) {
+  ListWindowServices services;
+  services.settings = [main] { return main->Settings(); };
+  services.customRows = main->CustomRows();
+  services.openCutting = [main](const CuttingJob& job) { return OpenCuttingJob(main, job); };
+  auto* window = new CListDlg(main, std::move(services));
+  for (int i = 0; i < 3; ++i) window->CollectFrom(main->page(i));
+  return window;
+}
 
 CToolWindow* NewToolWindow(ToolKind kind, CZelvikDlg* main) {
   switch (kind) {
@@ -30,8 +42,9 @@ CToolWindow* NewToolWindow(ToolKind kind, CZelvikDlg* main) {
     case ToolKind::kCustom:
       return new CCustomMaterialsDlg(main, main->settingsStore().file(), [main] { RestartProgram(*main); });
     case ToolKind::kList:
+      return CreateListWindow(main);
     case ToolKind::kCutting:
-      break;
+      return new CCuttingDlg(main, main);
   }
   return nullptr;
 }
