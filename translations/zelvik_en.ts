@@ -17,6 +17,546 @@
     </message>
 </context>
 <context>
+    <name>CoreMessage</name>
+    <message>
+        <source>%1（是否为：%2）</source>
+        <translation>%1 (did you mean: %2)</translation>
+    </message>
+    <message>
+        <source>长度为空</source>
+        <translation>The length is empty</translation>
+    </message>
+    <message>
+        <source>长度 %1 不是大于 0 的数</source>
+        <translation>Length %1 is not a number above 0</translation>
+    </message>
+    <message>
+        <source>长度 %1 太大</source>
+        <translation>Length %1 is too large</translation>
+    </message>
+    <message>
+        <source>数量 %1 不是不小于 1 的整数</source>
+        <translation>Quantity %1 is not a whole number of 1 or more</translation>
+    </message>
+    <message>
+        <source>数量 %1 太大</source>
+        <translation>Quantity %1 is too large</translation>
+    </message>
+    <message>
+        <source>单价 %1 不是不小于 0 的数</source>
+        <translation>Unit price %1 is not a number of 0 or more</translation>
+    </message>
+    <message>
+        <source>单价 %1 太大</source>
+        <translation>Unit price %1 is too large</translation>
+    </message>
+    <message>
+        <source>计价方式 %1 不是 元/吨、元/千克、元/米 或 元/件</source>
+        <translation>Pricing %1 is not CNY/t, CNY/kg, CNY/m or CNY/piece</translation>
+    </message>
+    <message>
+        <source>元/米 计价需要长度，此规格没有长度</source>
+        <translation>Pricing per metre needs a length; this size has none</translation>
+    </message>
+    <message>
+        <source>规格为空</source>
+        <translation>The size is empty</translation>
+    </message>
+    <message>
+        <source>密度 %1 不是大于 0 的数</source>
+        <translation>Density %1 is not a number above 0</translation>
+    </message>
+    <message>
+        <source>数量为空</source>
+        <translation>The quantity is empty</translation>
+    </message>
+    <message>
+        <source>此规格没有长度</source>
+        <translation>This size has no length</translation>
+    </message>
+    <message>
+        <source>计价方式为空</source>
+        <translation>The pricing is empty</translation>
+    </message>
+    <message>
+        <source>此列不能编辑</source>
+        <translation>This column cannot be edited</translation>
+    </message>
+    <message>
+        <source>引号结束后还有字符</source>
+        <translation>Characters follow a closing quote</translation>
+    </message>
+    <message>
+        <source>引号没有结束</source>
+        <translation>A quote is not closed</translation>
+    </message>
+    <message>
+        <source>列 %1 出现了两次</source>
+        <translation>Column %1 appears twice</translation>
+    </message>
+    <message>
+        <source>表头没有 规格 列</source>
+        <translation>The header row has no size column (规格)</translation>
+    </message>
+    <message>
+        <source>表头没有 数量 列</source>
+        <translation>The header row has no quantity column (数量)</translation>
+    </message>
+    <message>
+        <source>文件太大</source>
+        <translation>The file is too large</translation>
+    </message>
+    <message>
+        <source>文件是 UTF-16 文本，请另存为 CSV (UTF-8 或 GBK)</source>
+        <translation>The file is UTF-16 text; save it as CSV (UTF-8 or GBK)</translation>
+    </message>
+    <message>
+        <source>文件既不是 UTF-8 也不是 GBK 文本</source>
+        <translation>The file is neither UTF-8 nor GBK text</translation>
+    </message>
+    <message>
+        <source>文件是空的，没有表头</source>
+        <translation>The file is empty: it has no header row</translation>
+    </message>
+    <message>
+        <source>文件不存在</source>
+        <translation>The file does not exist</translation>
+    </message>
+    <message>
+        <source>无法读取文件</source>
+        <translation>The file cannot be read</translation>
+    </message>
+    <message>
+        <source>规格 &quot;%1&quot; 按面积计重，请写明板面宽×长（毫米），如 &quot;%2&quot;</source>
+        <translation>Size &quot;%1&quot; is weighed by area: give the sheet&apos;s width × length (mm), e.g. &quot;%2&quot;</translation>
+    </message>
+    <message>
+        <source>按面积计重，清单的行要有板面的宽×长：请在规格栏写如 &quot;%1&quot;</source>
+        <translation>Weighed by area: a list row needs the sheet&apos;s width × length; write the size as e.g. &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>外径须大于 0</source>
+        <translation>The outer diameter must be above 0</translation>
+    </message>
+    <message>
+        <source>内径须小于外径</source>
+        <translation>The inner diameter must be less than the outer diameter</translation>
+    </message>
+    <message>
+        <source>钢板的长、宽、厚须大于 0</source>
+        <translation>The plate&apos;s length, width and thickness must be above 0</translation>
+    </message>
+    <message>
+        <source>没有选择规格</source>
+        <translation>No size is selected</translation>
+    </message>
+    <message>
+        <source>密度须大于 0</source>
+        <translation>The density must be above 0</translation>
+    </message>
+    <message>
+        <source>规格 &quot;%1&quot; 读作%2，不是%3</source>
+        <translation>Size &quot;%1&quot; reads as %2, not %3</translation>
+    </message>
+    <message>
+        <source>请输入规格</source>
+        <translation>Enter a size</translation>
+    </message>
+    <message>
+        <source>看不懂的规格：%1</source>
+        <translation>Size not understood: %1</translation>
+    </message>
+    <message>
+        <source>没有这个规格：%1</source>
+        <translation>No such size: %1</translation>
+    </message>
+    <message>
+        <source>规格不唯一：%1</source>
+        <translation>More than one size matches: %1</translation>
+    </message>
+    <message>
+        <source>尺寸不对：%1</source>
+        <translation>Wrong dimensions: %1</translation>
+    </message>
+    <message>
+        <source>壁厚为0</source>
+        <translation>the wall is 0</translation>
+    </message>
+    <message>
+        <source>壁厚大于外径的一半</source>
+        <translation>the wall is over half the outer diameter</translation>
+    </message>
+    <message>
+        <source>外径为0</source>
+        <translation>the outer diameter is 0</translation>
+    </message>
+    <message>
+        <source>尺寸为0</source>
+        <translation>a dimension is 0</translation>
+    </message>
+    <message>
+        <source>、</source>
+        <translation>, </translation>
+    </message>
+</context>
+<context>
+    <name>CutInput</name>
+    <message>
+        <source>缺少长度</source>
+        <translation>Length missing</translation>
+    </message>
+    <message>
+        <source>长度应为正数</source>
+        <translation>The length must be positive</translation>
+    </message>
+    <message>
+        <source>长度不能超过 100000 mm</source>
+        <translation>The length cannot exceed 100000 mm</translation>
+    </message>
+    <message>
+        <source>长度最多一位小数</source>
+        <translation>The length takes at most one decimal</translation>
+    </message>
+    <message>
+        <source>零件第 %1 行：%2</source>
+        <translation>Piece row %1: %2</translation>
+    </message>
+    <message>
+        <source>缺少数量</source>
+        <translation>Quantity missing</translation>
+    </message>
+    <message>
+        <source>数量应为 1 到 20000 的整数</source>
+        <translation>The quantity must be a whole number from 1 to 20000</translation>
+    </message>
+    <message>
+        <source>零件总数不能超过 20000 件</source>
+        <translation>No more than 20000 pieces in all</translation>
+    </message>
+    <message>
+        <source>原料第 %1 行：%2</source>
+        <translation>Stock row %1: %2</translation>
+    </message>
+    <message>
+        <source>原料第 %1 行：根数应为整数，不限则留空</source>
+        <translation>Stock row %1: the number of bars must be a whole number, or empty for no limit</translation>
+    </message>
+    <message>
+        <source>原料第 %1 行：单价应为不小于 0 的数</source>
+        <translation>Stock row %1: the price must be a number of 0 or more</translation>
+    </message>
+    <message>
+        <source>原料第 %1 行：单价要么每种原料都填，要么都不填</source>
+        <translation>Stock row %1: give a price for every stock length or for none</translation>
+    </message>
+    <message>
+        <source>粘贴的第 %1 行读不出长度和数量：每行应为“长度, 数量[, 标签]”，用制表符或逗号分隔。</source>
+        <translation>Pasted line %1 has no length and quantity: each line should read &quot;length, quantity[, label]&quot;, separated by tabs or commas.</translation>
+    </message>
+</context>
+<context>
+    <name>CutMessages</name>
+    <message>
+        <source>没有要下料的零件：请在零件表中填写长度和数量。</source>
+        <translation>No pieces to cut: enter lengths and quantities in the pieces table.</translation>
+    </message>
+    <message>
+        <source>没有原料：请在原料表中填写至少一种长度。</source>
+        <translation>No stock: enter at least one length in the stock table.</translation>
+    </message>
+    <message>
+        <source>零件第 %1 行的长度或数量超出范围。</source>
+        <translation>The length or quantity in piece row %1 is out of range.</translation>
+    </message>
+    <message>
+        <source>零件太多，或锯缝、端头、保留余料的长度超出范围。</source>
+        <translation>Too many pieces, or the kerf, end trim or kept-offcut length is out of range.</translation>
+    </message>
+    <message>
+        <source>单价要么每种原料都填，要么都不填。</source>
+        <translation>Give a price for every stock length or for none.</translation>
+    </message>
+    <message>
+        <source>去掉端头和锯缝后，原料没有可用的长度。</source>
+        <translation>After end trim and kerf no usable length is left on the stock.</translation>
+    </message>
+    <message>
+        <source>零件第 %1 行比所有原料去掉端头后的长度都长。</source>
+        <translation>Piece row %1 is longer than every stock length less its end trim.</translation>
+    </message>
+    <message>
+        <source>有零件比所有原料去掉端头后的长度都长。</source>
+        <translation>A piece is longer than every stock length less its end trim.</translation>
+    </message>
+    <message>
+        <source>现有原料的根数不够下这些零件。</source>
+        <translation>The stock bars available are not enough for these pieces.</translation>
+    </message>
+    <message>
+        <source>在限定的原料根数和时间内没有找到下料方案。</source>
+        <translation>No cutting plan was found within the stock limits and the time limit.</translation>
+    </message>
+    <message>
+        <source>准备</source>
+        <translation>Preparing</translation>
+    </message>
+    <message>
+        <source>初始方案</source>
+        <translation>First plan</translation>
+    </message>
+    <message>
+        <source>计算下界</source>
+        <translation>Lower bound</translation>
+    </message>
+    <message>
+        <source>取整</source>
+        <translation>Rounding</translation>
+    </message>
+    <message>
+        <source>搜索方案</source>
+        <translation>Searching</translation>
+    </message>
+    <message>
+        <source>改进方案</source>
+        <translation>Improving</translation>
+    </message>
+    <message>
+        <source>完成</source>
+        <translation>Done</translation>
+    </message>
+    <message>
+        <source>当前最好 %1 根（%2 元）</source>
+        <translation>Best so far %1 bars (CNY %2)</translation>
+    </message>
+    <message>
+        <source>下界 %1 元</source>
+        <translation>lower bound CNY %1</translation>
+    </message>
+    <message>
+        <source>当前最好 %1 根</source>
+        <translation>Best so far %1 bars</translation>
+    </message>
+    <message>
+        <source>下界 %1 根</source>
+        <translation>lower bound %1 bars</translation>
+    </message>
+    <message>
+        <source>当前最好 %1 根（%2 m）</source>
+        <translation>Best so far %1 bars (%2 m)</translation>
+    </message>
+    <message>
+        <source>下界 %1 m</source>
+        <translation>lower bound %1 m</translation>
+    </message>
+    <message>
+        <source>%1：%2；%3</source>
+        <translation>%1: %2; %3</translation>
+    </message>
+</context>
+<context>
+    <name>CutTexts</name>
+    <message>
+        <source>方案 %1&#x3000;%2 mm</source>
+        <translation>Pattern %1   %2 mm</translation>
+    </message>
+    <message>
+        <source>余料 %1</source>
+        <translation>Offcut %1</translation>
+    </message>
+    <message>
+        <source>废料 %1</source>
+        <translation>Scrap %1</translation>
+    </message>
+    <message>
+        <source>%1 × %2</source>
+        <translation>%1 × %2</translation>
+    </message>
+    <message>
+        <source>规格：</source>
+        <translation>Size: </translation>
+    </message>
+    <message>
+        <source>锯缝：</source>
+        <translation>Kerf: </translation>
+    </message>
+    <message>
+        <source>端头：</source>
+        <translation>End trim: </translation>
+    </message>
+    <message>
+        <source>保留余料：</source>
+        <translation>Kept offcut: </translation>
+    </message>
+    <message>
+        <source>%1（%2 kg/m）</source>
+        <translation>%1 (%2 kg/m)</translation>
+    </message>
+    <message>
+        <source>需购原料：%1 mm × %2 根，共 %3 m</source>
+        <translation>Stock to buy: %1 mm × %2 bars, %3 m in all</translation>
+    </message>
+    <message>
+        <source>%1 mm × %2 根</source>
+        <translation>%1 mm × %2 bars</translation>
+    </message>
+    <message>
+        <source>需购原料：%1；共 %2 根，%3 m</source>
+        <translation>Stock to buy: %1; %2 bars, %3 m in all</translation>
+    </message>
+    <message>
+        <source>，</source>
+        <translation>, </translation>
+    </message>
+    <message>
+        <source>利用率 %1；废料 %2 m（%3）</source>
+        <translation>Utilisation %1; scrap %2 m (%3)</translation>
+    </message>
+    <message>
+        <source>；保留余料 %1 m（%2 段）</source>
+        <translation>; kept offcuts %1 m (%2 pieces)</translation>
+    </message>
+    <message>
+        <source>重量 %1 kg</source>
+        <translation>Weight %1 kg</translation>
+    </message>
+    <message>
+        <source>金额 %1 元</source>
+        <translation>Cost CNY %1</translation>
+    </message>
+    <message>
+        <source>；</source>
+        <translation>; </translation>
+    </message>
+    <message>
+        <source>最优</source>
+        <translation>Optimal</translation>
+    </message>
+    <message>
+        <source>与下界相差最多 %1 元（%2）</source>
+        <translation>At most CNY %1 above the lower bound (%2)</translation>
+    </message>
+    <message>
+        <source>与下界相差最多 %1 根（%2）</source>
+        <translation>At most %1 bars above the lower bound (%2)</translation>
+    </message>
+    <message>
+        <source>与下界相差最多 %1 m（%2）</source>
+        <translation>At most %1 m above the lower bound (%2)</translation>
+    </message>
+    <message>
+        <source>方案 %1&#x3000;原料 %2 mm × %3 根</source>
+        <translation>Pattern %1   stock %2 mm × %3 bars</translation>
+    </message>
+    <message>
+        <source>无余料</source>
+        <translation>No offcut</translation>
+    </message>
+    <message>
+        <source>余料 %1 mm（保留）</source>
+        <translation>Offcut %1 mm (kept)</translation>
+    </message>
+    <message>
+        <source>废料 %1 mm</source>
+        <translation>Scrap %1 mm</translation>
+    </message>
+    <message>
+        <source>序号</source>
+        <translation>No.</translation>
+    </message>
+    <message>
+        <source>长度(mm)</source>
+        <translation>Length (mm)</translation>
+    </message>
+    <message>
+        <source>标签</source>
+        <translation>Label</translation>
+    </message>
+    <message>
+        <source>起点(mm)</source>
+        <translation>From (mm)</translation>
+    </message>
+    <message>
+        <source>终点(mm)</source>
+        <translation>To (mm)</translation>
+    </message>
+    <message>
+        <source>余料</source>
+        <translation>Offcut</translation>
+    </message>
+    <message>
+        <source>废料</source>
+        <translation>scrap</translation>
+    </message>
+    <message>
+        <source>保留</source>
+        <translation>kept</translation>
+    </message>
+    <message>
+        <source>原料(mm)</source>
+        <translation>Stock (mm)</translation>
+    </message>
+    <message>
+        <source>根数</source>
+        <translation>Bars</translation>
+    </message>
+    <message>
+        <source>合计</source>
+        <translation>Total</translation>
+    </message>
+    <message>
+        <source>原料总长(m)</source>
+        <translation>Stock length (m)</translation>
+    </message>
+    <message>
+        <source>零件总长(m)</source>
+        <translation>Pieces length (m)</translation>
+    </message>
+    <message>
+        <source>废料(m)</source>
+        <translation>Scrap (m)</translation>
+    </message>
+    <message>
+        <source>保留余料(m)</source>
+        <translation>Kept offcuts (m)</translation>
+    </message>
+    <message>
+        <source>重量(kg)</source>
+        <translation>Weight (kg)</translation>
+    </message>
+    <message>
+        <source>金额(元)</source>
+        <translation>Amount (CNY)</translation>
+    </message>
+    <message>
+        <source>下界</source>
+        <translation>Lower bound</translation>
+    </message>
+    <message>
+        <source>方案</source>
+        <translation>Pattern</translation>
+    </message>
+    <message>
+        <source>下料(mm)</source>
+        <translation>Cuts (mm)</translation>
+    </message>
+    <message>
+        <source>余料(mm)</source>
+        <translation>Offcut (mm)</translation>
+    </message>
+    <message>
+        <source>余料处理</source>
+        <translation>Offcut kept or scrap</translation>
+    </message>
+    <message>
+        <source>%1（%2）</source>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>下料优化</source>
+        <translation>Cutting plan</translation>
+    </message>
+</context>
+<context>
     <name>Data</name>
     <message>
         <source>钢板一</source>
@@ -1602,10 +2142,6 @@
         <translation>Total: %1 pieces, %2 kg (%3 t), amount %4 CNY</translation>
     </message>
     <message>
-        <source>无法写入 %1</source>
-        <translation>Cannot write %1</translation>
-    </message>
-    <message>
         <source>汇总</source>
         <translation>Summary</translation>
     </message>
@@ -1621,6 +2157,26 @@
         <source>&amp;C第 &amp;P 页 / 共 &amp;N 页</source>
         <translation>&amp;CPage &amp;P of &amp;N</translation>
     </message>
+    <message>
+        <source> kg/件</source>
+        <translation> kg/piece</translation>
+    </message>
+    <message>
+        <source>元/吨</source>
+        <translation>CNY/t</translation>
+    </message>
+    <message>
+        <source>元/千克</source>
+        <translation>CNY/kg</translation>
+    </message>
+    <message>
+        <source>元/米</source>
+        <translation>CNY/m</translation>
+    </message>
+    <message>
+        <source>元/件</source>
+        <translation>CNY/piece</translation>
+    </message>
 </context>
 <context>
     <name>PagedDocument</name>
@@ -1631,6 +2187,10 @@
     <message>
         <source>第 %1 页 / 共 %2 页</source>
         <translation>Page %1 of %2</translation>
+    </message>
+    <message>
+        <source>无法写入 %1</source>
+        <translation>Cannot write %1</translation>
     </message>
 </context>
 <context>
@@ -2069,6 +2629,209 @@ updates</translation>
     </message>
 </context>
 <context>
+    <name>zelvik::ui::CCuttingDlg</name>
+    <message>
+        <source>下料优化</source>
+        <translation>Cutting plan</translation>
+    </message>
+    <message>
+        <source>填好零件和原料，按“计算”。</source>
+        <translation>Enter the pieces and the stock, then press &quot;Compute&quot;.</translation>
+    </message>
+    <message>
+        <source>规格：</source>
+        <translation>Size:</translation>
+    </message>
+    <message>
+        <source>可不填，如 L50×5</source>
+        <translation>Optional, e.g. L50×5</translation>
+    </message>
+    <message>
+        <source>零件</source>
+        <translation>Pieces</translation>
+    </message>
+    <message>
+        <source>长度(mm)</source>
+        <translation>Length (mm)</translation>
+    </message>
+    <message>
+        <source>数量</source>
+        <translation>Qty</translation>
+    </message>
+    <message>
+        <source>标签</source>
+        <translation>Label</translation>
+    </message>
+    <message>
+        <source>可从电子表格复制“长度、数量、标签”三列，按 Ctrl+V 粘贴</source>
+        <translation>Copy the columns length, quantity and label from a spreadsheet and press Ctrl+V</translation>
+    </message>
+    <message>
+        <source>添加行</source>
+        <translation>Add row</translation>
+    </message>
+    <message>
+        <source>删除行</source>
+        <translation>Delete row</translation>
+    </message>
+    <message>
+        <source>粘贴</source>
+        <translation>Paste</translation>
+    </message>
+    <message>
+        <source>原料</source>
+        <translation>Stock</translation>
+    </message>
+    <message>
+        <source>根数</source>
+        <translation>Bars</translation>
+    </message>
+    <message>
+        <source>单价(元/根)</source>
+        <translation>Price (CNY/bar)</translation>
+    </message>
+    <message>
+        <source>根数不限时留空；单价要么都填，要么都不填</source>
+        <translation>Leave bars empty for no limit; give a price for every stock length or for none</translation>
+    </message>
+    <message>
+        <source> mm</source>
+        <translation> mm</translation>
+    </message>
+    <message>
+        <source>不保留</source>
+        <translation>none kept</translation>
+    </message>
+    <message>
+        <source> 秒</source>
+        <translation> s</translation>
+    </message>
+    <message>
+        <source>锯缝：</source>
+        <translation>Kerf:</translation>
+    </message>
+    <message>
+        <source>端头切除：</source>
+        <translation>End trim:</translation>
+    </message>
+    <message>
+        <source>余料保留 ≥</source>
+        <translation>Keep offcuts ≥</translation>
+    </message>
+    <message>
+        <source>计算时限：</source>
+        <translation>Time limit:</translation>
+    </message>
+    <message>
+        <source>每根原料两端各切去的长度，含锯缝</source>
+        <translation>Length cut off at each end of every bar, kerf included</translation>
+    </message>
+    <message>
+        <source>不短于此长度的余料留作后用，不算废料</source>
+        <translation>Offcuts at least this long are kept for later use, not counted as scrap</translation>
+    </message>
+    <message>
+        <source>计算</source>
+        <translation>Compute</translation>
+    </message>
+    <message>
+        <source>停止</source>
+        <translation>Stop</translation>
+    </message>
+    <message>
+        <source>复制</source>
+        <translation>Copy</translation>
+    </message>
+    <message>
+        <source>把方案以制表符分隔的文字复制到剪贴板 (Ctrl+C)</source>
+        <translation>Copy the plan as tab-separated text to the clipboard (Ctrl+C)</translation>
+    </message>
+    <message>
+        <source>打印…</source>
+        <translation>Print…</translation>
+    </message>
+    <message>
+        <source>导出 PDF…</source>
+        <translation>Export PDF…</translation>
+    </message>
+    <message>
+        <source>填写规格后可算出原料的重量。</source>
+        <translation>Give a size to have the stock weighed.</translation>
+    </message>
+    <message>
+        <source>%1&#x3000;%2 kg/m</source>
+        <translation>%1   %2 kg/m</translation>
+    </message>
+    <message>
+        <source>%1 不是按长度下料的型材</source>
+        <translation>%1 is not a section cut to length</translation>
+    </message>
+    <message>
+        <source>看不懂这个规格</source>
+        <translation>This size cannot be read</translation>
+    </message>
+    <message>
+        <source>没有这个规格</source>
+        <translation>No such size</translation>
+    </message>
+    <message>
+        <source>不止一种规格</source>
+        <translation>More than one size matches</translation>
+    </message>
+    <message>
+        <source>尺寸不对</source>
+        <translation>Wrong dimensions</translation>
+    </message>
+    <message>
+        <source>，相近的有：%1</source>
+        <translation>; close: %1</translation>
+    </message>
+    <message>
+        <source>规格有误：%1</source>
+        <translation>Size problem: %1</translation>
+    </message>
+    <message>
+        <source>计算中…</source>
+        <translation>Computing…</translation>
+    </message>
+    <message>
+        <source>正在停止…</source>
+        <translation>Stopping…</translation>
+    </message>
+    <message>
+        <source>用时 %1 秒。</source>
+        <translation>Took %1 s.</translation>
+    </message>
+    <message>
+        <source>已停止，显示目前最好的方案。</source>
+        <translation>Stopped; showing the best plan so far.</translation>
+    </message>
+    <message>
+        <source>已到时限，显示目前最好的方案。</source>
+        <translation>Time limit reached; showing the best plan so far.</translation>
+    </message>
+    <message>
+        <source>打印下料方案</source>
+        <translation>Print cutting plan</translation>
+    </message>
+    <message>
+        <source>无法打印。</source>
+        <translation>Cannot print.</translation>
+    </message>
+    <message>
+        <source>导出 PDF</source>
+        <translation>Export PDF</translation>
+    </message>
+    <message>
+        <source>PDF 文件 (*.pdf)</source>
+        <translation>PDF files (*.pdf)</translation>
+    </message>
+    <message>
+        <source>还没有下料方案。</source>
+        <translation>No cutting plan yet.</translation>
+    </message>
+</context>
+<context>
     <name>zelvik::ui::CDensityDlg</name>
     <message>
         <source>名     称</source>
@@ -2091,6 +2854,281 @@ updates</translation>
 时的值,部分为近似值</source>
         <translation>Densities at t = 20 ℃,
 some of them approximate</translation>
+    </message>
+</context>
+<context>
+    <name>zelvik::ui::CListDlg</name>
+    <message>
+        <source>材料清单</source>
+        <translation>Materials list</translation>
+    </message>
+    <message>
+        <source>上次的清单，%1 行</source>
+        <translation>The last list, %1 rows</translation>
+    </message>
+    <message>
+        <source>第 %1 行：%2</source>
+        <translation>Row %1: %2</translation>
+    </message>
+    <message>
+        <source>上次的清单 %1 无法读取（%2）。
+它已改名为 %3，清单从空白开始。</source>
+        <translation>The last list %1 cannot be read (%2).
+It was renamed to %3; the list starts empty.</translation>
+    </message>
+    <message>
+        <source>上次的清单 %1 无法读取（%2），也无法改名移开。
+为了不覆盖它，这次的修改不会自动保留，请用“另存为”保存。</source>
+        <translation>The last list %1 cannot be read (%2), nor moved aside.
+So as not to overwrite it, changes are not kept automatically this time; use &quot;Save as&quot; to save them.</translation>
+    </message>
+    <message>
+        <source>长度(%1)：</source>
+        <translation>Length (%1):</translation>
+    </message>
+    <message>
+        <source>合计：%1 行，%2 件&#x3000;&#x3000;总重 %3 %4</source>
+        <translation>Total: %1 rows, %2 pcs   weight %3 %4</translation>
+    </message>
+    <message>
+        <source>（%1 t）</source>
+        <translation> (%1 t)</translation>
+    </message>
+    <message>
+        <source>&#x3000;&#x3000;金额 %1 元</source>
+        <translation>   amount CNY %1</translation>
+    </message>
+    <message>
+        <source>未存为文件</source>
+        <translation>Not saved to a file</translation>
+    </message>
+    <message>
+        <source>（有未保存的修改）</source>
+        <translation> (unsaved changes)</translation>
+    </message>
+    <message>
+        <source>清单又能自动保留了</source>
+        <translation>The list is kept automatically again</translation>
+    </message>
+    <message>
+        <source>无法保留清单到 %1</source>
+        <translation>Cannot keep the list in %1</translation>
+    </message>
+    <message>
+        <source>无法把清单写到 %1。
+在能写入之前，关机或出错会丢失修改；请用“另存为”另存一份。</source>
+        <translation>Cannot write the list to %1.
+Until it can be written, a shutdown or a fault loses changes; use &quot;Save as&quot; to save a copy.</translation>
+    </message>
+    <message>
+        <source>没有收集%1：%2</source>
+        <translation>%1 not collected: %2</translation>
+    </message>
+    <message>
+        <source>已收集：%1 %2</source>
+        <translation>Collected: %1 %2</translation>
+    </message>
+    <message>
+        <source>正在读取粘贴的行…</source>
+        <translation>Reading the pasted rows…</translation>
+    </message>
+    <message>
+        <source>剪贴板里没有可以读的行</source>
+        <translation>The clipboard holds no rows to read</translation>
+    </message>
+    <message>
+        <source>已粘贴 %1 行</source>
+        <translation>Pasted %1 rows</translation>
+    </message>
+    <message>
+        <source>……还有 %1 行</source>
+        <translation>… and %1 more rows</translation>
+    </message>
+    <message>
+        <source>已粘贴 %1 行，%2 行没有读进来</source>
+        <translation>Pasted %1 rows; %2 rows could not be read</translation>
+    </message>
+    <message>
+        <source>粘贴</source>
+        <translation>Paste</translation>
+    </message>
+    <message>
+        <source>已添加 %1 行。下面 %2 行读不懂，没有添加：
+
+%3</source>
+        <translation>Added %1 rows. These %2 rows could not be read and were not added:
+
+%3</translation>
+    </message>
+    <message>
+        <source>已复制 %1 行，可以粘贴到表格软件</source>
+        <translation>Copied %1 rows, ready to paste into a spreadsheet</translation>
+    </message>
+    <message>
+        <source>已删除 %1 行（撤销可恢复）</source>
+        <translation>Deleted %1 rows (Undo brings them back)</translation>
+    </message>
+    <message>
+        <source>只能移动相连的行</source>
+        <translation>Only adjacent rows can be moved</translation>
+    </message>
+    <message>
+        <source>已撤销</source>
+        <translation>Undone</translation>
+    </message>
+    <message>
+        <source>已重做</source>
+        <translation>Redone</translation>
+    </message>
+    <message>
+        <source>下料优化</source>
+        <translation>Cutting plan</translation>
+    </message>
+    <message>
+        <source>请先在清单里选中同一规格的行。</source>
+        <translation>First select rows of one size in the list.</translation>
+    </message>
+    <message>
+        <source>选中的行有 %1 种规格：%2。
+下料优化一次只排一种规格，请只选同一规格的行。</source>
+        <translation>The selected rows have %1 sizes: %2.
+The cutting plan takes one size at a time; select rows of one size only.</translation>
+    </message>
+    <message>
+        <source>、</source>
+        <translation>, </translation>
+    </message>
+    <message>
+        <source>%1 的件没有长度，不用下料。</source>
+        <translation>Pieces of %1 have no length: nothing to cut.</translation>
+    </message>
+    <message>
+        <source>下料优化窗口现在打不开。</source>
+        <translation>The cutting plan window cannot open now.</translation>
+    </message>
+    <message>
+        <source>汇总（按品名、规格、材质）</source>
+        <translation>Summary (by product, size and grade)</translation>
+    </message>
+    <message>
+        <source>打印和导出时写在表头</source>
+        <translation>Printed and exported in the heading</translation>
+    </message>
+    <message>
+        <source>客户：</source>
+        <translation>Customer: </translation>
+    </message>
+    <message>
+        <source>工程：</source>
+        <translation>Project: </translation>
+    </message>
+    <message>
+        <source>没有修改：%1</source>
+        <translation>Not changed: %1</translation>
+    </message>
+    <message>
+        <source>新建</source>
+        <translation>New</translation>
+    </message>
+    <message>
+        <source>打开…</source>
+        <translation>Open…</translation>
+    </message>
+    <message>
+        <source>保存</source>
+        <translation>Save</translation>
+    </message>
+    <message>
+        <source>另存为…</source>
+        <translation>Save as…</translation>
+    </message>
+    <message>
+        <source>Ctrl+Shift+S</source>
+        <translation>Ctrl+Shift+S</translation>
+    </message>
+    <message>
+        <source>导出 Excel…</source>
+        <translation>Export Excel…</translation>
+    </message>
+    <message>
+        <source>导出 PDF…</source>
+        <translation>Export PDF…</translation>
+    </message>
+    <message>
+        <source>打印…</source>
+        <translation>Print…</translation>
+    </message>
+    <message>
+        <source>撤销</source>
+        <translation>Undo</translation>
+    </message>
+    <message>
+        <source>重做</source>
+        <translation>Redo</translation>
+    </message>
+    <message>
+        <source>Ctrl+Y</source>
+        <translation>Ctrl+Y</translation>
+    </message>
+    <message>
+        <source>Ctrl+Shift+Z</source>
+        <translation>Ctrl+Shift+Z</translation>
+    </message>
+    <message>
+        <source>删除</source>
+        <translation>Delete</translation>
+    </message>
+    <message>
+        <source>上移</source>
+        <translation>Move up</translation>
+    </message>
+    <message>
+        <source>Alt+Up</source>
+        <translation>Alt+Up</translation>
+    </message>
+    <message>
+        <source>下移</source>
+        <translation>Move down</translation>
+    </message>
+    <message>
+        <source>Alt+Down</source>
+        <translation>Alt+Down</translation>
+    </message>
+    <message>
+        <source>下料优化…</source>
+        <translation>Cutting plan…</translation>
+    </message>
+    <message>
+        <source>把选中的同一规格的行交给下料优化</source>
+        <translation>Send the selected rows of one size to the cutting plan</translation>
+    </message>
+    <message>
+        <source>复制</source>
+        <translation>Copy</translation>
+    </message>
+    <message>
+        <source>收集</source>
+        <translation>Collect</translation>
+    </message>
+    <message>
+        <source>开着时，计算器的“重量”按钮把算出的件也加到清单里</source>
+        <translation>When on, the calculators&apos; &quot;Weight&quot; button also adds the piece it weighed to the list</translation>
+    </message>
+    <message>
+        <source>如 L50×5、[20a、Φ108×4、-10×1500×6000</source>
+        <translation>e.g. L50×5, [20a, Φ108×4, -10×1500×6000</translation>
+    </message>
+    <message>
+        <source>添加</source>
+        <translation>Add</translation>
+    </message>
+    <message>
+        <source>规格：</source>
+        <translation>Size:</translation>
+    </message>
+    <message>
+        <source>数量：</source>
+        <translation>Qty:</translation>
     </message>
 </context>
 <context>
@@ -2531,6 +3569,229 @@ some of them approximate</translation>
     <message>
         <source> 第 三 页 </source>
         <translation> Page 3 </translation>
+    </message>
+</context>
+<context>
+    <name>zelvik::ui::ListFileActions</name>
+    <message>
+        <source>材料清单</source>
+        <translation>Materials list</translation>
+    </message>
+    <message>
+        <source>新清单（撤销可回到原来的清单）</source>
+        <translation>New list (Undo returns to the previous one)</translation>
+    </message>
+    <message>
+        <source>打开材料清单</source>
+        <translation>Open materials list</translation>
+    </message>
+    <message>
+        <source>材料清单 (*.csv);;所有文件 (*)</source>
+        <translation>Materials lists (*.csv);;All files (*)</translation>
+    </message>
+    <message>
+        <source>正在读取 %1…</source>
+        <translation>Reading %1…</translation>
+    </message>
+    <message>
+        <source>无法打开 %1：%2
+当前清单没有改动。</source>
+        <translation>Cannot open %1: %2
+The current list is unchanged.</translation>
+    </message>
+    <message>
+        <source>无法打开 %1：第 %2 行：%3
+当前清单没有改动。</source>
+        <translation>Cannot open %1: line %2: %3
+The current list is unchanged.</translation>
+    </message>
+    <message>
+        <source>已打开 %1，%2 行（撤销可回到原来的清单）</source>
+        <translation>Opened %1, %2 rows (Undo returns to the previous list)</translation>
+    </message>
+    <message>
+        <source>另存为</source>
+        <translation>Save as</translation>
+    </message>
+    <message>
+        <source>材料清单 (*.csv)</source>
+        <translation>Materials lists (*.csv)</translation>
+    </message>
+    <message>
+        <source>正在保存…</source>
+        <translation>Saving…</translation>
+    </message>
+    <message>
+        <source>保存材料清单</source>
+        <translation>Save materials list</translation>
+    </message>
+    <message>
+        <source>无法保存 %1。
+请检查文件夹是否存在、是否可写、磁盘是否已满。</source>
+        <translation>Cannot save %1.
+Check that the folder exists and is writable and that the disk is not full.</translation>
+    </message>
+    <message>
+        <source>已保存 %1</source>
+        <translation>Saved %1</translation>
+    </message>
+    <message>
+        <source>导出 Excel</source>
+        <translation>Export Excel</translation>
+    </message>
+    <message>
+        <source>Excel 工作簿 (*.xlsx)</source>
+        <translation>Excel workbooks (*.xlsx)</translation>
+    </message>
+    <message>
+        <source>正在导出 Excel…</source>
+        <translation>Exporting Excel…</translation>
+    </message>
+    <message>
+        <source>无法导出 %1：%2</source>
+        <translation>Cannot export %1: %2</translation>
+    </message>
+    <message>
+        <source>已导出 %1</source>
+        <translation>Exported %1</translation>
+    </message>
+    <message>
+        <source>导出 PDF</source>
+        <translation>Export PDF</translation>
+    </message>
+    <message>
+        <source>PDF 文件 (*.pdf)</source>
+        <translation>PDF files (*.pdf)</translation>
+    </message>
+    <message>
+        <source>正在导出 PDF…</source>
+        <translation>Exporting PDF…</translation>
+    </message>
+    <message>
+        <source>打印材料清单</source>
+        <translation>Print materials list</translation>
+    </message>
+    <message>
+        <source>正在打印…</source>
+        <translation>Printing…</translation>
+    </message>
+    <message>
+        <source>无法打印：打印机没有接受文档。</source>
+        <translation>Cannot print: the printer did not accept the document.</translation>
+    </message>
+    <message>
+        <source>已送出打印，共 %1 页</source>
+        <translation>Sent to the printer, %1 pages</translation>
+    </message>
+</context>
+<context>
+    <name>zelvik::ui::ListSummaryModel</name>
+    <message>
+        <source>品名</source>
+        <translation>Product</translation>
+    </message>
+    <message>
+        <source>规格</source>
+        <translation>Size</translation>
+    </message>
+    <message>
+        <source>材质</source>
+        <translation>Grade</translation>
+    </message>
+    <message>
+        <source>数量</source>
+        <translation>Qty</translation>
+    </message>
+    <message>
+        <source>总长(m)</source>
+        <translation>Total length (m)</translation>
+    </message>
+    <message>
+        <source>总重(%1)</source>
+        <translation>Total weight (%1)</translation>
+    </message>
+    <message>
+        <source>金额(元)</source>
+        <translation>Amount (CNY)</translation>
+    </message>
+</context>
+<context>
+    <name>zelvik::ui::ListTableModel</name>
+    <message>
+        <source>双击或直接输入以修改；选中多行时一次改所有选中的行</source>
+        <translation>Double-click or type to change; with several rows selected, all of them change at once</translation>
+    </message>
+    <message>
+        <source>序号</source>
+        <translation>No.</translation>
+    </message>
+    <message>
+        <source>品名</source>
+        <translation>Product</translation>
+    </message>
+    <message>
+        <source>规格</source>
+        <translation>Size</translation>
+    </message>
+    <message>
+        <source>材质</source>
+        <translation>Grade</translation>
+    </message>
+    <message>
+        <source>长度(%1)</source>
+        <translation>Length (%1)</translation>
+    </message>
+    <message>
+        <source>数量</source>
+        <translation>Qty</translation>
+    </message>
+    <message>
+        <source>单重</source>
+        <translation>Unit weight</translation>
+    </message>
+    <message>
+        <source>单件重(%1)</source>
+        <translation>Piece weight (%1)</translation>
+    </message>
+    <message>
+        <source>总重(%1)</source>
+        <translation>Total weight (%1)</translation>
+    </message>
+    <message>
+        <source>单价</source>
+        <translation>Unit price</translation>
+    </message>
+    <message>
+        <source>计价方式</source>
+        <translation>Priced per</translation>
+    </message>
+    <message>
+        <source>金额(元)</source>
+        <translation>Amount (CNY)</translation>
+    </message>
+    <message>
+        <source>备注</source>
+        <translation>Remarks</translation>
+    </message>
+    <message>
+        <source>元/吨</source>
+        <translation>CNY/t</translation>
+    </message>
+    <message>
+        <source>元/千克</source>
+        <translation>CNY/kg</translation>
+    </message>
+    <message>
+        <source>元/米</source>
+        <translation>CNY/m</translation>
+    </message>
+    <message>
+        <source>元/件</source>
+        <translation>CNY/piece</translation>
+    </message>
+    <message>
+        <source>kg/件</source>
+        <translation>kg/piece</translation>
     </message>
 </context>
 <context>

@@ -20,6 +20,7 @@
 
 #include "app/about_dlg.h"
 #include "app/command_line.h"
+#include "common/core_message.h"
 #include "common/display_text.h"
 #include "common/language.h"
 #include "config/gbk.h"
@@ -82,7 +83,8 @@ int Room(QWidget* w) {
   if (qobject_cast<QCheckBox*>(w) || qobject_cast<QRadioButton*>(w)) return w->width() - mark;
   if (qobject_cast<QPushButton*>(w)) return w->width() - 2 * style->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, w);
   if (qobject_cast<QGroupBox*>(w)) return w->width() - 8;
-  return qobject_cast<QLabel*>(w)->contentsRect().width();
+  if (auto* label = qobject_cast<QLabel*>(w)) return label->contentsRect().width();
+  return w->width();
 }
 
 QString Text(QWidget* w) {
@@ -202,6 +204,25 @@ class LanguagesTest : public QObject {
     QCOMPARE(CoreText(core.toStdString()), shown);
   }
 
+  // A message the core composed: its pattern translated, typed texts kept, core names shown.
+  void coreMessagesInEnglish_data() {
+    QTest::addColumn<QString>("core");
+    QTest::addColumn<QString>("shown");
+    QTest::newRow("typed text kept") << "数量 \"2%1\" 太大" << "Quantity \"2%1\" is too large";
+    QTest::newRow("nested, names shown") << "没有这个规格：工99（是否为：工20a、工20b）"
+                                         << "No such size: 工99 (did you mean: I20a, I20b)";
+    QTest::newRow("inner message") << "尺寸不对：壁厚为0" << "Wrong dimensions: the wall is 0";
+    QTest::newRow("core names") << "规格 \"L50\" 读作角钢(热轧)，不是工字钢" << "Size \"L50\" reads as Angle (hot-rolled), not I-beam";
+    QTest::newRow("unknown stays") << "别的消息" << "别的消息";
+  }
+  void coreMessagesInEnglish() {
+    QFETCH(QString, core);
+    QFETCH(QString, shown);
+    QCOMPARE(CoreMessage(core.toStdString()), core);
+    InstallLanguage(*qApp, Language::kEnglish);
+    QCOMPARE(CoreMessage(core.toStdString()), shown);
+  }
+
   // The printed list and the workbook follow the interface; the user's own texts stay.
   void theListDocumentInEnglish() {
     ListRow angle;
@@ -234,7 +255,10 @@ class LanguagesTest : public QObject {
     QStringList problems;
     Walk(&f.dlg(), &problems);
     for (int kind = 0; kind < kToolKindCount; ++kind) {
-      if (CToolWindow* tool = f.dlg().ShowToolWindow(static_cast<ToolKind>(kind))) Walk(tool, &problems);
+      if (CToolWindow* tool = f.dlg().ShowToolWindow(static_cast<ToolKind>(kind))) {
+        QCoreApplication::processEvents();  // a splitter sizes its panes once shown
+        Walk(tool, &problems);
+      }
     }
     for (QDialog* dialog : f.dlg().findChildren<QDialog*>(QStringLiteral("specEntry"))) Walk(dialog, &problems);
     CAboutDlg about(&f.dlg());

@@ -25,6 +25,7 @@
 #include <QVBoxLayout>
 
 #include "common/dialog_units.h"
+#include "common/display_text.h"
 #include "common/message_box.h"
 #include "cut_print.h"
 #include "cutting/cut_input.h"
@@ -305,14 +306,14 @@ void CCuttingDlg::ShowSpecReading() {
   QString canonical;
   double unitWeight = 0;
   if (ReadSpec(&canonical, &unitWeight)) {
-    specNote_->setText(tr("%1　%2 kg/m").arg(canonical).arg(unitWeight, 0, 'f', 3));
+    specNote_->setText(tr("%1　%2 kg/m").arg(CoreText(canonical.toStdString())).arg(unitWeight, 0, 'f', 3));
     specNote_->setStyleSheet(QString());
     return;
   }
   const auto read = ParseSpec(text.toStdString(), host_ != nullptr ? host_->CustomRows() : CustomRowSet{});
   QString why;
   if (const auto* spec = std::get_if<ParsedSpec>(&read)) {
-    why = tr("%1 不是按长度下料的型材").arg(QString::fromStdString(spec->canonical));
+    why = tr("%1 不是按长度下料的型材").arg(CoreText(spec->canonical));
   } else {
     const SpecError& error = std::get<SpecError>(read);
     switch (error.kind) {
@@ -323,7 +324,7 @@ void CCuttingDlg::ShowSpecReading() {
       case SpecErrorKind::kBadDimensions: why = tr("尺寸不对"); break;
     }
     if (!error.candidates.empty()) {
-      why += tr("，相近的有：%1").arg(QString::fromStdString(error.candidates.front()));
+      why += tr("，相近的有：%1").arg(CoreText(error.candidates.front()));
     }
   }
   specNote_->setText(why);
@@ -349,7 +350,7 @@ void CCuttingDlg::Compute() {
     spec_->setFocus();
     return;
   }
-  if (!sheet->spec.isEmpty()) sheet->spec = print::CutTexts::SpecText(sheet->spec, unitWeight);
+  if (!sheet->spec.isEmpty()) sheet->spec = print::CutTexts::SpecText(CoreText(sheet->spec.toStdString()), unitWeight);
   const auto problemAt = [this](CEntryTable* table, const CellProblem& problem) {
     ShowStatus(problem.message, true);
     table->setFocus();

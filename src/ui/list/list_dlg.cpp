@@ -15,6 +15,8 @@
 #include <set>
 
 #include "common/busy_task.h"
+#include "common/core_message.h"
+#include "common/display_text.h"
 #include "common/message_box.h"
 #include "list/current_list_keeper.h"
 #include "list/list_fields.h"
@@ -99,8 +101,8 @@ void CListDlg::LoadCurrentList() {
   }
   // Never written over: moved aside for the user to look at, or else left alone.
   const auto& problem = std::get<ListFileProblem>(loaded);
-  const QString reason = problem.line == 0 ? QString::fromStdString(problem.reason)
-                                           : tr("第 %1 行：%2").arg(problem.line).arg(QString::fromStdString(problem.reason));
+  const QString reason = problem.line == 0 ? CoreMessage(problem.reason)
+                                           : tr("第 %1 行：%2").arg(problem.line).arg(CoreMessage(problem.reason));
   const std::filesystem::path aside = store.SetAside();
   keepCurrent_ = !aside.empty();
   const QString text = keepCurrent_ ? tr("上次的清单 %1 无法读取（%2）。\n它已改名为 %3，清单从空白开始。")
@@ -210,13 +212,13 @@ void CListDlg::SelectRows(std::size_t first, std::size_t count) {
 void CListDlg::Collect(const Weighing& weighing) {
   if (!built_ || !isVisible() || !collect_->isChecked()) return;
   RefreshDisplay();
-  const QString product = QString::fromUtf8(GetCalcInfo(weighing.calc).title);
+  const QString product = CoreText(GetCalcInfo(weighing.calc).title);
   auto row = RowOfWeighing(weighing, services_.customRows, *resolver_);
   if (const auto* why = std::get_if<std::string>(&row)) {
-    ShowStatus(tr("没有收集%1：%2").arg(product, QString::fromStdString(*why)), true);
+    ShowStatus(tr("没有收集%1：%2").arg(product, CoreMessage(*why)), true);
     return;
   }
-  const QString spec = QString::fromStdString(std::get<ListRow>(row).item.spec);
+  const QString spec = CoreText(std::get<ListRow>(row).item.spec);
   list_.Append({std::move(std::get<ListRow>(row))});
   SelectRows(list_.size() - 1, 1);
   ShowStatus(tr("已收集：%1 %2").arg(product, spec));
@@ -230,7 +232,7 @@ bool CListDlg::AddQuickEntry() {
   texts.lengthScale = model_->display().LengthDivisor();
   auto row = MakeRow(texts, *resolver_, RowDefaults{Density(), false});
   if (const auto* why = std::get_if<std::string>(&row)) {
-    entryError_->setText(QString::fromStdString(*why));
+    entryError_->setText(CoreMessage(*why));
     entryError_->setToolTip(entryError_->text());
     return false;
   }
@@ -262,7 +264,7 @@ void CListDlg::PasteText(const QString& text) {
   }
   QStringList lines;
   for (std::size_t i = 0; i < pasted.problems.size() && i < kMaxProblemsShown; ++i) {
-    lines << tr("第 %1 行：%2").arg(pasted.problems[i].line).arg(QString::fromStdString(pasted.problems[i].reason));
+    lines << tr("第 %1 行：%2").arg(pasted.problems[i].line).arg(CoreMessage(pasted.problems[i].reason));
   }
   if (pasted.problems.size() > kMaxProblemsShown) {
     lines << tr("……还有 %1 行").arg(pasted.problems.size() - kMaxProblemsShown);
@@ -327,7 +329,7 @@ void CListDlg::SendToCutting() {
         names << QStringLiteral("…");
         break;
       }
-      names << QString::fromStdString(s);
+      names << CoreText(s);
     }
     ShowNotice(this, tr("下料优化"), tr("选中的行有 %1 种规格：%2。\n下料优化一次只排一种规格，请只选同一规格的行。")
                                         .arg(specs.size())
@@ -337,7 +339,7 @@ void CListDlg::SendToCutting() {
   const ListRow& first = list_.at(rows.front());
   const QString spec = QString::fromStdString(first.item.spec);
   if (!first.item.takesLength) {
-    ShowNotice(this, tr("下料优化"), tr("%1 的件没有长度，不用下料。").arg(spec));
+    ShowNotice(this, tr("下料优化"), tr("%1 的件没有长度，不用下料。").arg(CoreText(first.item.spec)));
     return;
   }
   CuttingJob job;

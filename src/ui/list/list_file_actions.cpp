@@ -12,6 +12,7 @@
 #include <optional>
 
 #include "common/busy_task.h"
+#include "common/core_message.h"
 #include "common/message_box.h"
 #include "list/list_store.h"
 #include "list/list_table_model.h"
@@ -76,7 +77,7 @@ bool ListFileActions::OpenFile(const QString& path) {
   RunBusy(window_, tr("正在读取 %1…").arg(QFileInfo(path).fileName()),
           [&] { result = ReadListFile(FsPath(path), resolver_); });
   if (const auto* problem = std::get_if<ListFileProblem>(&result)) {
-    const QString reason = QString::fromStdString(problem->reason);
+    const QString reason = CoreMessage(problem->reason);
     Refuse(tr("打开材料清单"), problem->line == 0
                                   ? tr("无法打开 %1：%2\n当前清单没有改动。").arg(path, reason)
                                   : tr("无法打开 %1：第 %2 行：%3\n当前清单没有改动。").arg(path).arg(problem->line).arg(reason));

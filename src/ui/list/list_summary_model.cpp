@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "list/list_summary_model.h"
 
+#include "common/display_text.h"
+
 namespace zelvik::ui {
 
 namespace {
@@ -33,7 +35,9 @@ QVariant ListSummaryModel::data(const QModelIndex& index, int role) const {
   if (!index.isValid() || index.row() >= rowCount()) return {};
   const auto column = static_cast<SummaryColumn>(index.column());
   if (role == Qt::DisplayRole) {
-    return QString::fromStdString(SummaryCellText(lines_[static_cast<std::size_t>(index.row())], column, display_));
+    const std::string text = SummaryCellText(lines_[static_cast<std::size_t>(index.row())], column, display_);
+    if (column == SummaryColumn::kProduct || column == SummaryColumn::kSpec) return CoreText(text);
+    return QString::fromStdString(text);
   }
   if (role == Qt::TextAlignmentRole) return int((IsNumber(column) ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignVCenter);
   return {};

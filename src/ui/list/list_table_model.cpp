@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "list/list_table_model.h"
 
+#include "common/core_message.h"
+#include "common/display_text.h"
+
 namespace zelvik::ui {
 
 namespace {
@@ -26,7 +29,7 @@ void ListTableModel::SetDisplay(const ListDisplay& display) {
 
 bool ListTableModel::EditRows(std::span<const std::size_t> rows, ListColumn column, const QString& text) {
   if (auto why = list_.Edit(rows, column, text.toStdString(), display_)) {
-    emit editRefused(QString::fromStdString(*why));
+    emit editRefused(CoreMessage(*why));
     return false;
   }
   return true;
@@ -54,6 +57,9 @@ QString ListTableModel::DisplayText(std::size_t row, ListColumn column) const {
              UnitText(r.item.unit);
     case ListColumn::kPriceBasis:
       return BasisText(r.basis);
+    case ListColumn::kProduct:
+    case ListColumn::kSpec:
+      return CoreText(CellText(r, Figures(row), row, column, display_));
     default:
       return QString::fromStdString(CellText(r, Figures(row), row, column, display_));
   }
