@@ -485,11 +485,11 @@
     </message>
     <message>
         <source>废料</source>
-        <translation>scrap</translation>
+        <translation>Scrap</translation>
     </message>
     <message>
         <source>保留</source>
-        <translation>kept</translation>
+        <translation>Kept</translation>
     </message>
     <message>
         <source>原料(mm)</source>

@@ -151,7 +151,7 @@ PrintTable TableOf(const Sheet& sheet, const ColumnStyle& style) {
 
 }  // namespace
 
-ListDocument ShownListDocument(ListDocument doc) {
+ListDocument ShownListDocument(ListDocument doc, const std::function<std::string(const std::string&)>& name) {
   doc.title = ListPrint::Title().toStdString();
   doc.items.name = doc.title;
   doc.summary.name = ListPrint::SummarySheet().toStdString();
@@ -164,9 +164,14 @@ ListDocument ShownListDocument(ListDocument doc) {
   for (Sheet* sheet : {&doc.items, &doc.summary}) {
     if (!sheet->totals.empty()) sheet->totals[0].text = ListPrint::Total().toStdString();
   }
-  auto show = [](SheetCell& cell) { cell.text = Shown(cell.text); };
+  auto show = [&name](SheetCell& cell) { cell.text = name ? name(cell.text) : Shown(cell.text); };
   EachCell(doc.items, static_cast<int>(ListColumn::kProduct), show);
   EachCell(doc.summary, static_cast<int>(SummaryColumn::kProduct), show);
+  if (name) {
+    auto size = [&name](SheetCell& cell) { cell.text = name(cell.text); };
+    EachCell(doc.items, static_cast<int>(ListColumn::kSpec), size);
+    EachCell(doc.summary, static_cast<int>(SummaryColumn::kSpec), size);
+  }
   EachCell(doc.items, static_cast<int>(ListColumn::kPriceBasis), [](SheetCell& cell) {
     if (const auto basis = ParsePriceBasis(cell.text)) cell.text = ListPrint::Basis(*basis).toStdString();
   });

@@ -3,7 +3,9 @@
 
 #include <QString>
 
+#include <functional>
 #include <optional>
+#include <string>
 
 #include "list/list_document.h"
 #include "list_xlsx.h"
@@ -17,8 +19,9 @@ namespace zelvik::print {
 
 // The document in the interface's language: its title, sheet names, column headers, the
 // totals' label, and the product and pricing names the core gave in Chinese (texts a user
-// typed stay as they are). Without a translation, as it was.
-ListDocument ShownListDocument(ListDocument doc);
+// typed stay as they are). Without a translation, as it was. `name`, when given, shows the
+// product and size names instead (the interface's own term-by-term reading of "工20a").
+ListDocument ShownListDocument(ListDocument doc, const std::function<std::string(const std::string&)>& name = {});
 // The workbook's own words in the interface's language, for WriteListXlsx.
 XlsxTexts ShownXlsxTexts();
 

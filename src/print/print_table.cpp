@@ -44,11 +44,19 @@ qreal WrappedHeight(const QString& text, const QFont& font, QPaintDevice* device
   return height;
 }
 
-// The widest piece a header keeps whole: "长度(mm)" may break before its unit.
+// The widest piece a header keeps whole: "长度(mm)" may break before its unit, "Total weight
+// (kg)" between its words, but "Remarks" stays one word.
 qreal HeaderMinimum(const QFontMetricsF& fm, const QString& header) {
-  const qsizetype at = header.indexOf(QLatin1Char('('));
-  if (at <= 0) return fm.horizontalAdvance(header);
-  return std::max(fm.horizontalAdvance(header.left(at)), fm.horizontalAdvance(header.mid(at)));
+  qreal widest = 0;
+  QString piece;
+  for (const QChar c : header) {
+    if (c == QLatin1Char(' ') || c == QLatin1Char('(')) {
+      widest = std::max(widest, fm.horizontalAdvance(piece));
+      piece.clear();
+    }
+    if (c != QLatin1Char(' ')) piece += c;
+  }
+  return std::max(widest, fm.horizontalAdvance(piece));
 }
 
 qreal WidestLine(const QFontMetricsF& fm, const QString& text) {
@@ -89,7 +97,8 @@ TableLayout::TableLayout(const PrintTable& table, const QFont& font, QPaintDevic
     // A total stays on one line ("285.375 t" under 备注), whatever the rows above it need.
     const qreal total = c < table.totals.size() ? WidestLine(fmBold, table.totals[c]) : 0;
     if (table.columns[c].wrap) {
-      minimum[c] = std::max(std::min(natural[c], fm.horizontalAdvance(QStringLiteral("中文字"))), total);
+      const qreal header = HeaderMinimum(fmBold, table.columns[c].header);
+      minimum[c] = std::max({std::min(natural[c], fm.horizontalAdvance(QStringLiteral("中文字"))), total, header});
     }
     natural[c] += 2 * padding_ + kSlackMm * dpmm;
     minimum[c] += 2 * padding_ + kSlackMm * dpmm;

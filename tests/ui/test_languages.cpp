@@ -245,6 +245,9 @@ class LanguagesTest : public QObject {
     QCOMPARE(english.items.rows[0][10].text, std::string("CNY/t"));
     QCOMPARE(english.items.totals[0].text, std::string("Total"));
     QCOMPARE(print::ShownXlsxTexts().footer, std::string("&CPage &P of &N"));
+    const auto named = print::ShownListDocument(doc, [](const std::string& t) { return "<" + t + ">"; });
+    QCOMPARE(named.items.rows[0][2].text, std::string("<∠50×50×5>"));
+    QCOMPARE(named.summary.rows[0][0].text, std::string("<角钢(热轧)>"));
   }
 
   // The main window, its pages and menus, every tool window, the quick entry, the about box

@@ -1,9 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The main window's tool windows: created once, shown beside its right edge, following it.
 #include <QAction>
+#include <QGuiApplication>
+#include <QScreen>
 #include <QTabWidget>
 #include <QTimer>
 #include <QWindow>
+#include <algorithm>
 
 #include "app/zelvik_dlg.h"
 #include "pages/page_three.h"
@@ -23,9 +26,20 @@ constexpr ToolKind kFollowOrder[] = {ToolKind::kWeldPipe, ToolKind::kDensity, To
                                      ToolKind::kList,     ToolKind::kCutting};
 
 // Moves a window so that its outer frame's top-left corner is at the point.
+// A window wider than the room beside the main window (the list, the cutting plan) moves in
+// over it rather than past the screen's edge, where its right half could not be reached.
 void MoveFrameTo(QWidget* window, const QPoint& topLeft) {
+  QPoint at = topLeft;
+  const QScreen* screen = QGuiApplication::screenAt(topLeft);
+  if (screen == nullptr) screen = window->screen();
+  if (screen != nullptr) {
+    const QRect room = screen->availableGeometry();
+    const QSize frame = window->frameGeometry().size().expandedTo(window->size());
+    at.setX(std::max(room.left(), std::min(at.x(), room.right() + 1 - frame.width())));
+    at.setY(std::max(room.top(), std::min(at.y(), room.bottom() + 1 - frame.height())));
+  }
   // QWidget::move places the frame of a top-level window, decorations included.
-  window->move(topLeft);
+  window->move(at);
 }
 
 }  // namespace

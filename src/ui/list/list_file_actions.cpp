@@ -13,6 +13,7 @@
 
 #include "common/busy_task.h"
 #include "common/core_message.h"
+#include "common/display_text.h"
 #include "common/message_box.h"
 #include "list/list_store.h"
 #include "list/list_table_model.h"
@@ -41,7 +42,9 @@ void ListFileActions::Refuse(const QString& caption, const QString& text) { Show
 ListDocument ListFileActions::Document() const {
   ListDocumentHeader header = header_ ? header_() : ListDocumentHeader{};
   header.date = QDate::currentDate().toString(QStringLiteral("yyyy-MM-dd")).toStdString();
-  return MakeListDocument(model_.list().rows(), model_.display(), header);
+  // Exported and printed as shown: in English "I20a" and "Angle (hot-rolled)"; in Chinese as stored.
+  return print::ShownListDocument(MakeListDocument(model_.list().rows(), model_.display(), header),
+                                  [](const std::string& text) { return CoreText(text).toStdString(); });
 }
 
 QString ListFileActions::AskSavePath(const QString& caption, const QString& filter, const QString& suffix) {
@@ -125,7 +128,7 @@ void ListFileActions::ExportXlsx() {
 bool ListFileActions::ExportXlsxTo(const QString& path) {
   const ListDocument doc = Document();
   std::optional<std::string> failure;
-  RunBusy(window_, tr("正在导出 Excel…"), [&] { failure = WriteListXlsx(doc, FsPath(path)); });
+  RunBusy(window_, tr("正在导出 Excel…"), [&] { failure = WriteListXlsx(doc, FsPath(path), print::ShownXlsxTexts()); });
   if (failure) {
     Refuse(tr("导出 Excel"), tr("无法导出 %1：%2").arg(path, QString::fromStdString(*failure)));
     return false;
