@@ -97,6 +97,22 @@ class MainWindowModesTest : public QObject {
     QVERIFY(shown.dlg().toolCommand(ToolKind::kTasks)->isEnabled());
   }
 
+  // The wide list stays on the screen; a small tool window keeps its place beside.
+  void aWideToolWindowStaysOnTheScreen() {
+    FakeTray* tray = nullptr;
+    Made made;
+    MainWindowFixture f({}, nullptr, WithTools(&tray, &made));
+    const QRect room = f.dlg().screen()->availableGeometry();
+    f.dlg().move(room.right() - f.dlg().frameGeometry().width() - 50, room.top());
+    QTest::qWait(20);
+    const ToolWindowSlot& list = f.dlg().toolSlot(ToolKind::kList);
+    f.dlg().toolCommand(ToolKind::kList)->trigger();
+    QVERIFY(room.contains(list.window->frameGeometry()));
+    f.dlg().toolCommand(ToolKind::kDensity)->trigger();
+    const ToolWindowSlot& density = f.dlg().toolSlot(ToolKind::kDensity);
+    QCOMPARE(density.window->frameGeometry().left(), f.dlg().frameGeometry().right() + 1);
+  }
+
   void toggleShowsBesideTheRightEdgeAndHidesAgain() {
     FakeTray* tray = nullptr;
     Made made;

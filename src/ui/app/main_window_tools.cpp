@@ -26,13 +26,14 @@ constexpr ToolKind kFollowOrder[] = {ToolKind::kWeldPipe, ToolKind::kDensity, To
                                      ToolKind::kList,     ToolKind::kCutting};
 
 // Moves a window so that its outer frame's top-left corner is at the point.
-// A window wider than the room beside the main window (the list, the cutting plan) moves in
-// over it rather than past the screen's edge, where its right half could not be reached.
-void MoveFrameTo(QWidget* window, const QPoint& topLeft) {
+// The list and the cutting plan, wider than the room beside the main window on a small screen,
+// move in over it rather than past the screen's edge, where their right half could not be
+// reached; the small tool windows keep their place beside it.
+void MoveFrameTo(QWidget* window, const QPoint& topLeft, ToolKind kind) {
   QPoint at = topLeft;
   const QScreen* screen = QGuiApplication::screenAt(topLeft);
   if (screen == nullptr) screen = window->screen();
-  if (screen != nullptr) {
+  if (screen != nullptr && (kind == ToolKind::kList || kind == ToolKind::kCutting)) {
     const QRect room = screen->availableGeometry();
     const QSize frame = window->frameGeometry().size().expandedTo(window->size());
     at.setX(std::max(room.left(), std::min(at.x(), room.right() + 1 - frame.width())));
@@ -92,8 +93,10 @@ void CZelvikDlg::ToggleToolWindow(ToolKind kind) {
     return;
   }
   lastMainRect_ = FrameRect();
-  MoveFrameTo(slot.window, QPoint(lastMainRect_.left() + FullFrameWidth(), lastMainRect_.top()));
+  const QPoint beside(lastMainRect_.left() + FullFrameWidth(), lastMainRect_.top());
+  MoveFrameTo(slot.window, beside, kind);
   slot.window->show();
+  MoveFrameTo(slot.window, beside, kind);  // its frame is known only once shown
   slot.window->raise();
   slot.shown = true;
   slot.followTimer->start();
@@ -111,7 +114,7 @@ void CZelvikDlg::OnFollowTimer() {
   lastMainRect_ = main;
   const QPoint target(lastMainRect_.left() + FullFrameWidth(), lastMainRect_.top());
   for (ToolKind kind : kFollowOrder) {
-    if (CToolWindow* window = slots_[static_cast<int>(kind)].window) MoveFrameTo(window, target);
+    if (CToolWindow* window = slots_[static_cast<int>(kind)].window) MoveFrameTo(window, target, kind);
   }
 }
 
