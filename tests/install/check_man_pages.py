@@ -33,6 +33,8 @@ ESCAPES = [
     (re.compile(r"\\ "), " "),
     (re.compile(r"\\e"), "\\\\"),
 ]
+# The Chinese pages head their synopsis in Chinese.
+SYNOPSIS_HEADINGS = ("SYNOPSIS", "概述")
 JOINED_FONT_MACROS = {"BR", "BI", "IB", "IR", "RB", "RI"}
 SPACED_FONT_MACROS = {"B", "I", "SM", "SB"}
 
@@ -128,7 +130,9 @@ def render_warnings(page):
     """What groff says about the page, as man would format it (preconv reads UTF-8)."""
     with open(page, "rb") as f:
         source = subprocess.run(["preconv", "-e", "utf-8"], stdin=f, capture_output=True, check=True).stdout
-    result = subprocess.run(["groff", "-man", "-Tutf8", "-ww", "-z"], input=source, capture_output=True)
+    # Formatted in full, not with -z: lines that cannot be broken are found only then.
+    result = subprocess.run(["groff", "-man", "-Tutf8", "-ww"], input=source, stdout=subprocess.DEVNULL,
+                            stderr=subprocess.PIPE)
     return {l for l in result.stderr.decode(errors="replace").splitlines() if l.strip()}
 
 
@@ -139,7 +143,7 @@ def compare(program, page):
              if l.startswith("  " + name) and (len(l) == 2 + len(name) or l[2 + len(name)] == " ")}
     sections, tags = read_man_page(page)
     text = "\n".join(l for lines in sections.values() for l in lines)
-    synopsis = {l for l in sections.get("SYNOPSIS", []) if l.split()[0] == name}
+    synopsis = {l for h in SYNOPSIS_HEADINGS for l in sections.get(h, []) if l.split()[0] == name}
     tagged = {t for _, t in tags if t.split()[0] == name}
 
     problems = []

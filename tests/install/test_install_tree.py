@@ -42,10 +42,10 @@ class InstallTreeTest(unittest.TestCase):
         return os.path.join(self.prefix, rel)
 
     def test_exactly_the_expected_files(self):
-        expected = {"bin/zelvik-cli", "share/man/man1/zelvik-cli.1.gz",
+        expected = {"bin/zelvik-cli", "share/man/man1/zelvik-cli.1.gz", "share/man/zh_CN/man1/zelvik-cli.1.gz",
                     "share/bash-completion/completions/zelvik-cli", "share/doc/zelvik/copyright"}
         if WITH_UI:
-            expected |= {"bin/zelvik", "share/man/man1/zelvik.1.gz",
+            expected |= {"bin/zelvik", "share/man/man1/zelvik.1.gz", "share/man/zh_CN/man1/zelvik.1.gz",
                          f"share/applications/{APP_ID}.desktop", f"share/metainfo/{APP_ID}.metainfo.xml",
                          f"share/icons/hicolor/scalable/apps/{APP_ID}.svg"}
             expected |= {f"share/icons/hicolor/{s}x{s}/apps/{APP_ID}.png" for s in ICON_SIZES}
