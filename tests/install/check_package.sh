@@ -42,6 +42,7 @@ desktop-file-validate "$desktop"
 appstreamcli validate --no-net "/usr/share/metainfo/$id.metainfo.xml" >/dev/null
 for f in "/usr/share/icons/hicolor/scalable/apps/$id.svg" "/usr/share/icons/hicolor/48x48/apps/$id.png" \
          /usr/share/man/man1/zelvik.1.gz /usr/share/man/man1/zelvik-cli.1.gz \
+         /usr/share/man/zh_CN/man1/zelvik.1.gz /usr/share/man/zh_CN/man1/zelvik-cli.1.gz \
          /usr/share/bash-completion/completions/zelvik-cli /usr/share/doc/zelvik/copyright; do
   [ -f "$f" ] || fail "$f is missing"
 done
