@@ -16,6 +16,7 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
+#include "common/display_text.h"
 #include "common/message_box.h"
 #include "list/current_list_keeper.h"
 #include "list/list_dlg.h"
@@ -246,7 +247,7 @@ void CListDlg::SizeColumns() {
   const QFontMetrics fm(table_->font());
   const QFontMetrics hm(table_->horizontalHeader()->font());
   const QString samples[kListColumnCount] = {
-      QStringLiteral("0000"),      QStringLiteral("角钢(热轧)"), QStringLiteral("∠100×100×10"),
+      QStringLiteral("0000"),      CoreText("角钢(热轧)"),       QStringLiteral("∠100×100×10"),
       QStringLiteral("Q235B"),     QStringLiteral("12000.5"),   QStringLiteral("99999"),
       QStringLiteral("12.345 kg/m²"), QStringLiteral("12345.67"), QStringLiteral("123456.78"),
       QStringLiteral("12345.00"),  QStringLiteral("元/千克 ▾"), QStringLiteral("1234567.89"),

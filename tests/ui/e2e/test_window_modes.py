@@ -229,6 +229,8 @@ class WithTray(unittest.TestCase):
             d.run("xdotool", "mousemove", str(grab_x + 10), str(y))
             time.sleep(0.1)
         d.run("xdotool", "mouseup", "1")
+        # The window manager ends the move in its own time: only then does the mouse leave.
+        self.assertTrue(wait_for(lambda: self.z.frame()[1] > 300, 3), self.z.frame())
         d.run("xdotool", "mousemove", "20", "900")
         time.sleep(0.8)
         self.assertGreater(self.z.frame()[1], 300)
