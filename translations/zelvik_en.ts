@@ -3685,109 +3685,10 @@ Check that the folder exists and is writable and that the disk is not full.</tra
     </message>
 </context>
 <context>
-    <name>zelvik::ui::ListSummaryModel</name>
-    <message>
-        <source>品名</source>
-        <translation>Product</translation>
-    </message>
-    <message>
-        <source>规格</source>
-        <translation>Size</translation>
-    </message>
-    <message>
-        <source>材质</source>
-        <translation>Grade</translation>
-    </message>
-    <message>
-        <source>数量</source>
-        <translation>Qty</translation>
-    </message>
-    <message>
-        <source>总长(m)</source>
-        <translation>Total length (m)</translation>
-    </message>
-    <message>
-        <source>总重(%1)</source>
-        <translation>Total weight (%1)</translation>
-    </message>
-    <message>
-        <source>金额(元)</source>
-        <translation>Amount (CNY)</translation>
-    </message>
-</context>
-<context>
     <name>zelvik::ui::ListTableModel</name>
     <message>
         <source>双击或直接输入以修改；选中多行时一次改所有选中的行</source>
         <translation>Double-click or type to change; with several rows selected, all of them change at once</translation>
-    </message>
-    <message>
-        <source>序号</source>
-        <translation>No.</translation>
-    </message>
-    <message>
-        <source>品名</source>
-        <translation>Product</translation>
-    </message>
-    <message>
-        <source>规格</source>
-        <translation>Size</translation>
-    </message>
-    <message>
-        <source>材质</source>
-        <translation>Grade</translation>
-    </message>
-    <message>
-        <source>长度(%1)</source>
-        <translation>Length (%1)</translation>
-    </message>
-    <message>
-        <source>数量</source>
-        <translation>Qty</translation>
-    </message>
-    <message>
-        <source>单重</source>
-        <translation>Unit weight</translation>
-    </message>
-    <message>
-        <source>单件重(%1)</source>
-        <translation>Piece weight (%1)</translation>
-    </message>
-    <message>
-        <source>总重(%1)</source>
-        <translation>Total weight (%1)</translation>
-    </message>
-    <message>
-        <source>单价</source>
-        <translation>Unit price</translation>
-    </message>
-    <message>
-        <source>计价方式</source>
-        <translation>Priced per</translation>
-    </message>
-    <message>
-        <source>金额(元)</source>
-        <translation>Amount (CNY)</translation>
-    </message>
-    <message>
-        <source>备注</source>
-        <translation>Remarks</translation>
-    </message>
-    <message>
-        <source>元/吨</source>
-        <translation>CNY/t</translation>
-    </message>
-    <message>
-        <source>元/千克</source>
-        <translation>CNY/kg</translation>
-    </message>
-    <message>
-        <source>元/米</source>
-        <translation>CNY/m</translation>
-    </message>
-    <message>
-        <source>元/件</source>
-        <translation>CNY/piece</translation>
     </message>
     <message>
         <source>kg/件</source>

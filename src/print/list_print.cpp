@@ -180,6 +180,14 @@ ListDocument ShownListDocument(ListDocument doc, const std::function<std::string
 
 XlsxTexts ShownXlsxTexts() { return ListPrint::Workbook(); }
 
+QString ListColumnTitle(ListColumn column, const ListDisplay& display) { return ListPrint::ItemHeader(column, display); }
+
+QString SummaryColumnTitle(SummaryColumn column, const ListDisplay& display) {
+  return ListPrint::SummaryHeader(column, display);
+}
+
+QString PriceBasisTitle(PriceBasis basis) { return ListPrint::Basis(basis); }
+
 PagedDocument ListPrintDocument(const ListDocument& source) {
   const ListDocument doc = ShownListDocument(source);
   PageHeader header;

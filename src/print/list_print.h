@@ -24,6 +24,10 @@ namespace zelvik::print {
 ListDocument ShownListDocument(ListDocument doc, const std::function<std::string(const std::string&)>& name = {});
 // The workbook's own words in the interface's language, for WriteListXlsx.
 XlsxTexts ShownXlsxTexts();
+// A column's header and a pricing's name as shown, on paper and in the list window alike.
+QString ListColumnTitle(ListColumn column, const ListDisplay& display);
+QString SummaryColumnTitle(SummaryColumn column, const ListDisplay& display);
+QString PriceBasisTitle(PriceBasis basis);
 
 // Printed in the interface's language (ShownListDocument).
 PagedDocument ListPrintDocument(const ListDocument& doc);

@@ -2,6 +2,7 @@
 #include "list/list_summary_model.h"
 
 #include "common/display_text.h"
+#include "list_print.h"
 
 namespace zelvik::ui {
 
@@ -51,16 +52,7 @@ QVariant ListSummaryModel::headerData(int section, Qt::Orientation orientation, 
 }
 
 QString ListSummaryModel::ColumnTitle(SummaryColumn column, const ListDisplay& d) {
-  switch (column) {
-    case SummaryColumn::kProduct: return tr("品名");
-    case SummaryColumn::kSpec: return tr("规格");
-    case SummaryColumn::kMaterial: return tr("材质");
-    case SummaryColumn::kPieces: return tr("数量");
-    case SummaryColumn::kLengthM: return tr("总长(m)");
-    case SummaryColumn::kTotalKg: return tr("总重(%1)").arg(QString::fromLatin1(d.WeightUnit()));
-    case SummaryColumn::kAmount: return tr("金额(元)");
-  }
-  return {};
+  return print::SummaryColumnTitle(column, d);
 }
 
 }  // namespace zelvik::ui

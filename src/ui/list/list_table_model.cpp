@@ -3,6 +3,7 @@
 
 #include "common/core_message.h"
 #include "common/display_text.h"
+#include "list_print.h"
 
 namespace zelvik::ui {
 
@@ -179,36 +180,9 @@ void ListTableModel::AfterChange(const ListChange& change) {
   emit listChanged();
 }
 
-QString ListTableModel::ColumnTitle(ListColumn column, const ListDisplay& d) {
-  const QString length = QString::fromLatin1(d.LengthUnit());
-  const QString weight = QString::fromLatin1(d.WeightUnit());
-  switch (column) {
-    case ListColumn::kNo: return tr("序号");
-    case ListColumn::kProduct: return tr("品名");
-    case ListColumn::kSpec: return tr("规格");
-    case ListColumn::kMaterial: return tr("材质");
-    case ListColumn::kLength: return tr("长度(%1)").arg(length);
-    case ListColumn::kQuantity: return tr("数量");
-    case ListColumn::kUnitWeight: return tr("单重");
-    case ListColumn::kPieceKg: return tr("单件重(%1)").arg(weight);
-    case ListColumn::kTotalKg: return tr("总重(%1)").arg(weight);
-    case ListColumn::kPrice: return tr("单价");
-    case ListColumn::kPriceBasis: return tr("计价方式");
-    case ListColumn::kAmount: return tr("金额(元)");
-    case ListColumn::kNote: return tr("备注");
-  }
-  return {};
-}
+QString ListTableModel::ColumnTitle(ListColumn column, const ListDisplay& d) { return print::ListColumnTitle(column, d); }
 
-QString ListTableModel::BasisText(PriceBasis basis) {
-  switch (basis) {
-    case PriceBasis::kPerTonne: return tr("元/吨");
-    case PriceBasis::kPerKg: return tr("元/千克");
-    case PriceBasis::kPerMetre: return tr("元/米");
-    case PriceBasis::kPerPiece: return tr("元/件");
-  }
-  return {};
-}
+QString ListTableModel::BasisText(PriceBasis basis) { return print::PriceBasisTitle(basis); }
 
 QString ListTableModel::UnitText(const std::string& unit) {
   if (unit == "kg/piece") return tr("kg/件");
