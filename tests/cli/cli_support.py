@@ -16,3 +16,11 @@ def ok(*args):
     if p.returncode != 0:
         raise AssertionError(f"{args}: exit {p.returncode}: {p.stderr}")
     return json.loads(p.stdout)
+
+
+def assert_refused(test, args, code):
+    """The command exits with `code`, prints nothing on standard output and one line on error."""
+    p = run(*args)
+    test.assertEqual(p.returncode, code, p.stdout)
+    test.assertEqual(p.stdout, "")
+    test.assertEqual(len(p.stderr.strip().splitlines()), 1, p.stderr)

@@ -7,7 +7,7 @@ import subprocess
 import tempfile
 import unittest
 
-from cli_support import ok, run
+from cli_support import assert_refused, ok, run
 
 BASE = ("cut", "--stock", "6000", "--kerf", "3")
 WITH_PDF = os.environ.get("ZELVIK_BUILD_UI") == "1"
@@ -33,10 +33,7 @@ class BadUsage(unittest.TestCase):
     def test_exit_2_with_one_line(self):
         for args in self.ROWS:
             with self.subTest(args=args):
-                p = run(*args)
-                self.assertEqual(p.returncode, 2, p.stdout)
-                self.assertEqual(p.stdout, "")
-                self.assertEqual(len(p.stderr.strip().splitlines()), 1, p.stderr)
+                assert_refused(self, args, 2)
 
 
 class NoPlan(unittest.TestCase):
@@ -44,10 +41,7 @@ class NoPlan(unittest.TestCase):
         for args in [BASE + ("--piece", "6001:1"), ("cut", "--stock", "6000:2", "--kerf", "3", "--piece", "4000:3"),
                      BASE + ("--trim", "3000", "--piece", "10:1")]:
             with self.subTest(args=args):
-                p = run(*args)
-                self.assertEqual(p.returncode, 1, p.stdout)
-                self.assertEqual(p.stdout, "")
-                self.assertEqual(len(p.stderr.strip().splitlines()), 1, p.stderr)
+                assert_refused(self, args, 1)
 
 
 class Plan(unittest.TestCase):

@@ -5,7 +5,7 @@ import os
 import subprocess
 import unittest
 
-from cli_support import CLI, ok, run
+from cli_support import CLI, assert_refused, ok, run
 
 
 class BadUsage(unittest.TestCase):
@@ -21,10 +21,7 @@ class BadUsage(unittest.TestCase):
     def test_exit_2_with_one_line(self):
         for args in self.ROWS:
             with self.subTest(args=args):
-                p = run(*args)
-                self.assertEqual(p.returncode, 2, p.stdout)
-                self.assertEqual(p.stdout, "")
-                self.assertEqual(len(p.stderr.strip().splitlines()), 1, p.stderr)
+                assert_refused(self, args, 2)
 
 
 class Density(unittest.TestCase):
